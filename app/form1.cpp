@@ -1,0 +1,383 @@
+// The main window: board, menus, toolbar and status line; it forwards every event to the game.
+#include "app/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/form4.h"
+#include "app/qt_colours.h"
+#include "board/text_cell.h"
+#include "help/form3.h"
+#include "help/frm_about.h"
+
+// The artwork is compiled into the widgets library, which is static: its resources need a call.
+static void initArtwork() { Q_INIT_RESOURCE(artwork); }
+
+namespace {
+
+// Sizes are given in twips; 15 twips make one logical pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+constexpr int cellLeft[10] = {0, 240, 960, 1680, 2520, 3240, 3960, 4800, 5520, 6240};
+constexpr int cellTop[10] = {0, 600, 1320, 2040, 2880, 3600, 4320, 5160, 5880, 6600};
+constexpr int cellSize = 615;
+constexpr int clientWidth = 7110, clientHeight = 7680;
+constexpr Colour windowBackground = 0x00C0E0FF;
+
+const int tabCells[] = {1, 4, 7, 28, 31, 34, 55, 58, 61};
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(*this), form4Timer_(*this)
+{
+    initArtwork();
+    setObjectName("Form1");
+    setWindowTitle("Cuadrix!");
+    setWindowIcon(QIcon(":/artwork/cuadrix.png"));
+
+    auto* clientArea = new QWidget(this);
+    clientArea->setFixedSize(px(clientWidth), px(clientHeight));
+    clientArea->setAutoFillBackground(true);
+    QPalette palette = clientArea->palette();
+    palette.setColor(QPalette::Window, toQColor(windowBackground));
+    clientArea->setPalette(palette);
+    setCentralWidget(clientArea);
+
+    buildMenus();
+    buildToolbar(clientArea);
+    buildBoard(clientArea);
+
+    StatusBar1 = new QStatusBar(clientArea);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, px(clientHeight) - 26, px(clientWidth), 26);
+    statusText_ = new QLabel(StatusBar1);
+    StatusBar1->addWidget(statusText_, 1);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    splash_ = new Form4(form4Timer_, this);
+}
+
+Form1::~Form1()
+{
+    // The cells outlive this object's members while QWidget tears down; cut them loose first.
+    for (int i = 1; i <= 81; ++i) {
+        cells_[i]->onKeyDown = nullptr;
+        cells_[i]->onFocusIn = nullptr;
+        cells_[i]->onFocusOut = nullptr;
+    }
+}
+
+void Form1::buildMenus()
+{
+    struct Item { const char* name; const char* caption; QKeySequence shortcut; void (Game::*command)(); };
+    const auto add = [this](QMenu* menu, const Item& item) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        connect(action, &QAction::triggered, this, [this, command = item.command] { (game_.*command)(); });
+        return action;
+    };
+
+    QMenu* archivo = menuBar()->addMenu("&Archivo");
+    archivo->setObjectName("archivo");
+    add(archivo, {"nuevo_sudoku", "&Nuevo Sudoku", QKeySequence("Ctrl+N"), &Game::nuevo_sudoku_Click});
+    archivo->addSeparator();
+    add(archivo, {"guardar_sudoku", "&Guardar Partida", QKeySequence("Ctrl+G"), &Game::guardar_sudoku_Click});
+    add(archivo, {"cargar_sudoku", "&Cargar Partida", QKeySequence("Ctrl+C"), &Game::cargar_sudoku_Click});
+    add(archivo, {"reiniciar_sudoku", "&Reiniciar Sudoku", QKeySequence("Ctrl+R"), &Game::reiniciar_sudoku_Click});
+    archivo->addSeparator();
+    add(archivo, {"check", "C&hequear Errores", QKeySequence("Ctrl+H"), &Game::check_Click});
+    add(archivo, {"solucionar_sudoku", "S&olucionar Sudoku", QKeySequence("Ctrl+O"), &Game::solucionar_sudoku_Click});
+    archivo->addSeparator();
+    add(archivo, {"salir", "&Salir", QKeySequence("Ctrl+S"), &Game::salir_Click});
+
+    QMenu* dificultad = menuBar()->addMenu("&Dificultad");
+    dificultad->setObjectName("dificultad");
+    QAction* facil = add(dificultad, {"facil", "&Facil", {}, &Game::facil_Click});
+    dificultad->addSeparator();
+    QAction* medio = add(dificultad, {"medio", "&Medio", {}, &Game::medio_Click});
+    dificultad->addSeparator();
+    QAction* dificil = add(dificultad, {"dificil", "&Dificil", {}, &Game::dificil_Click});
+    for (QAction* action : {facil, medio, dificil})
+        action->setCheckable(true);
+    facil->setChecked(true);
+
+    QMenu* ayuda = menuBar()->addMenu("A&yuda");
+    ayuda->setObjectName("ayuda");
+    add(ayuda, {"historia", "&Historia de Cuadrix!...", {}, &Game::historia_Click});
+    add(ayuda, {"reglas", "&Reglas de Cuadrix!...", {}, &Game::reglas_Click});
+    add(ayuda, {"metodos", "&Metodos de Resolucion...", {}, &Game::metodos_Click});
+    ayuda->addSeparator();
+    add(ayuda, {"utilizacion", "&Utilizacion de Cuadrix!...", QKeySequence(Qt::Key_F1), &Game::utilizacion_Click});
+    ayuda->addSeparator();
+    add(ayuda, {"acerca", "&Acerca de...", {}, &Game::acerca_Click});
+}
+
+void Form1::buildToolbar(QWidget* clientArea)
+{
+    Toolbar1 = new QToolBar(clientArea);
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setGeometry(0, 0, px(clientWidth), px(cellTop[1]) - 4);
+    struct Button { int number; const char* text; const char* image; };
+    const Button buttons[] = {
+        {1, "Nuevo", "nuevo"}, {2, "Guardar Partida", "guardar"}, {3, "Cargar Partida", "cargar"},
+        {4, nullptr, nullptr}, {5, "Buscar errores", "buscar_errores"}, {6, "Solucionar", "solucionar"},
+    };
+    for (const Button& button : buttons) {
+        if (!button.text) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction* action = Toolbar1->addAction(QIcon(QString(":/artwork/%1.png").arg(button.image)), button.text);
+        action->setObjectName(QString("Toolbar1_%1").arg(button.number));
+        connect(action, &QAction::triggered, this, [this, n = button.number] { game_.toolbarButtonClick(n); });
+    }
+    for (QAction* action : Toolbar1->actions()) {
+        if (QWidget* widget = Toolbar1->widgetForAction(action)) {
+            widget->setFocusPolicy(Qt::NoFocus);
+            widget->setAccessibleName(action->text());
+        }
+    }
+}
+
+void Form1::buildBoard(QWidget* clientArea)
+{
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(24);
+    font.setWeight(QFont::Normal);
+
+    for (int i = 1; i <= 81; ++i) {
+        auto* cell = new TextCell(i, clientArea);
+        cell->setObjectName(QString("Text1_%1").arg(i));
+        cell->setFont(font);
+        cell->setGeometry(px(cellLeft[columnOf(i)]), px(cellTop[rowOf(i)]), px(cellSize), px(cellSize));
+        cell->setFocusPolicy(Qt::ClickFocus);
+        cell->onKeyDown = [this](int index, int keyCode) { game_.Text1_KeyDown(index, keyCode); };
+        cell->onFocusIn = [this](int index, Qt::FocusReason reason) { cellFocusIn(index, reason); };
+        cell->onFocusOut = [this](int index, Qt::FocusReason reason) { cellFocusOut(index, reason); };
+        cells_[i] = cell;
+    }
+    cells_[1]->setFocus();
+    setCellBackColor(1, fondoNormal);
+    // Only the top-left cell of each box is in the Tab order.
+    for (int i : tabCells)
+        cells_[i]->setFocusPolicy(Qt::StrongFocus);
+    for (std::size_t k = 0; k + 1 < std::size(tabCells); ++k)
+        setTabOrder(cells_[tabCells[k]], cells_[tabCells[k + 1]]);
+}
+
+void Form1::start()
+{
+    game_.Form_Load();
+    show();
+    activateWindow();
+    cells_[1]->setFocus(Qt::OtherFocusReason);
+}
+
+QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(name); }
+
+// Focus: a focus-in on a cell other than the one that last had it is a new focus, whatever
+// its reason; losing the focus to a menu, a box or another window is not a commit.
+void Form1::cellFocusIn(int i, Qt::FocusReason)
+{
+    if (focusHeld_ && i == focusCell_)
+        return;
+    if (focusHeld_ && focusCell_ != 0)
+        commitLeftCell(focusCell_);
+    focusCell_ = i;
+    focusHeld_ = true;
+    game_.Text1_GotFocus(i);
+}
+
+void Form1::cellFocusOut(int i, Qt::FocusReason reason)
+{
+    if (ending_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason)
+        return;
+    focusHeld_ = false;
+    commitLeftCell(i);
+}
+
+// A box opened inside a focus change breaks it, so the commit's box and its move of the focus
+// back to the cell wait until the focus change is over.
+void Form1::commitLeftCell(int i)
+{
+    ++inCommit_;
+    game_.Text1_LostFocus(i);
+    --inCommit_;
+    if (!deferred_.empty())
+        QTimer::singleShot(0, this, &Form1::runDeferred);
+}
+
+void Form1::runDeferred()
+{
+    while (!deferred_.empty()) {
+        auto action = std::move(deferred_.front());
+        deferred_.pop_front();
+        action();
+    }
+}
+
+void Form1::setCellText(int i, const std::string& text) { cells_[i]->setText(QString::fromStdString(text)); }
+std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(); }
+
+void Form1::setCellFontBold(int i, bool bold)
+{
+    QFont font = cells_[i]->font();
+    font.setBold(bold);
+    cells_[i]->setFont(font);
+}
+
+void Form1::setCellForeColor(int i, Colour colour)
+{
+    QPalette palette = cells_[i]->palette();
+    palette.setColor(QPalette::Text, toQColor(colour));
+    cells_[i]->setPalette(palette);
+}
+
+void Form1::setCellBackColor(int i, Colour colour)
+{
+    QPalette palette = cells_[i]->palette();
+    palette.setColor(QPalette::Base, toQColor(colour));
+    cells_[i]->setPalette(palette);
+}
+
+void Form1::setCellLocked(int i, bool locked) { cells_[i]->setLocked(locked); }
+bool Form1::cellLocked(int i) const { return cells_[i]->isLocked(); }
+
+void Form1::setFocusToCell(int i)
+{
+    if (inCommit_) {
+        deferred_.push_back([this, i] { setFocusToCell(i); });
+        return;
+    }
+    cells_[i]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::setMenuChecked(MenuItem item, bool checked)
+{
+    const char* names[] = {"facil", "medio", "dificil"};
+    menuItem(names[static_cast<int>(item)])->setChecked(checked);
+}
+
+void Form1::setStatusText(const std::string& text) { statusText_->setText(QString::fromStdString(text)); }
+
+// The panel may be wider than the window; the window keeps its size and the text is never cut
+// short of the window's edge.
+void Form1::setStatusWidth(int twips) { statusText_->setMinimumWidth(std::min(px(twips), StatusBar1->width() - 8)); }
+
+Answer Form1::messageBox(const std::string& prompt, const std::string& title, Buttons buttons)
+{
+    const QString qPrompt = QString::fromStdString(prompt);
+    const QString qTitle = title.empty() ? QStringLiteral("Cuadrix") : QString::fromStdString(title);
+    if (inCommit_) {
+        deferred_.push_back([this, qPrompt, qTitle, buttons] { execMessageBox(qPrompt, qTitle, buttons); });
+        return Answer::OK;
+    }
+    return execMessageBox(qPrompt, qTitle, buttons);
+}
+
+Answer Form1::execMessageBox(const QString& prompt, const QString& title, Buttons buttons)
+{
+    Answer answer;
+    if (messageBox_) {
+        answer = messageBox_(prompt, title, buttons);
+    } else {
+        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton, this);
+        switch (buttons) {
+        case Buttons::OK:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        }
+        const int pressed = box.exec();
+        answer = pressed == QMessageBox::Yes ? Answer::Yes
+            : pressed == QMessageBox::No     ? Answer::No
+            : pressed == QMessageBox::Ok     ? Answer::OK
+                                             : Answer::Cancel;
+    }
+    if (!ending_)
+        activateWindow();
+    return answer;
+}
+
+void Form1::showMainWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::showSplash() { splash_->showCentred(); }
+void Form1::hideSplash() { splash_->hide(); }
+void Form1::startSplashTimer() { splash_->Timer1()->start(); }
+void Form1::stopSplashTimer() { splash_->Timer1()->stop(); }
+
+void Form1::showHelp(const std::string& address)
+{
+    if (!help_)
+        help_ = new Form3(this);
+    help_->navigate(QString::fromStdString(address));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void Form1::showAbout()
+{
+    if (!about_)
+        about_ = new FrmAboutWindow(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Form1::endProgram()
+{
+    ending_ = true;
+    QCoreApplication::exit(0);
+}
+
+std::string Form1::programFolder() const
+{
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (ending_) {
+        event->accept();
+        return;
+    }
+    int cancel = 0;
+    game_.Form_QueryUnload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}

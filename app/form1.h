@@ -1,0 +1,97 @@
+// The main window: board, menus, toolbar and status line; it forwards every event to the game.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <deque>
+#include <functional>
+
+#include "app/game.h"
+#include "app/splash.h"
+#include "app/window_system.h"
+#include "help/form3.h"
+#include "help/frm_about.h"
+
+class QLabel;
+class QStatusBar;
+class QToolBar;
+class TextCell;
+class Form4;
+
+class Form1 : public QMainWindow, public WindowSystem {
+    Q_OBJECT
+public:
+    using MessageBoxFunction = std::function<Answer(const QString& prompt, const QString& title, Buttons buttons)>;
+
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the start-up, shows the window and gives cell 1 the focus.
+    void start();
+
+    Game& game() { return game_; }
+    TextCell* Text1(int i) const { return cells_[i]; }
+    QAction* menuItem(const char* name) const;
+    QToolBar* toolbar() const { return Toolbar1; }
+    QLabel* statusLine() const { return statusText_; }
+    Form3* helpWindow() const { return help_; }
+    FrmAboutWindow* aboutBox() const { return about_; }
+    Form4* splash() const { return splash_; }
+    // Tests answer the boxes themselves.
+    void setMessageBoxFunction(MessageBoxFunction function) { messageBox_ = std::move(function); }
+
+    // WindowSystem
+    void setCellText(int i, const std::string& text) override;
+    std::string cellText(int i) const override;
+    void setCellFontBold(int i, bool bold) override;
+    void setCellForeColor(int i, Colour colour) override;
+    void setCellBackColor(int i, Colour colour) override;
+    void setCellLocked(int i, bool locked) override;
+    bool cellLocked(int i) const override;
+    void setFocusToCell(int i) override;
+    void setMenuChecked(MenuItem item, bool checked) override;
+    void setStatusText(const std::string& text) override;
+    void setStatusWidth(int twips) override;
+    Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override;
+    void showMainWindow() override;
+    void showSplash() override;
+    void hideSplash() override;
+    void startSplashTimer() override;
+    void stopSplashTimer() override;
+    void showHelp(const std::string& address) override;
+    void showAbout() override;
+    void endProgram() override;
+    std::string programFolder() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Game game_;
+    Form4Timer form4Timer_;
+    TextCell* cells_[82] = {};
+    QToolBar* Toolbar1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusText_ = nullptr;
+    Form4* splash_ = nullptr;
+    QPointer<Form3> help_;
+    QPointer<FrmAboutWindow> about_;
+    MessageBoxFunction messageBox_;
+    bool ending_ = false;
+
+    // Focus bookkeeping: the cell that last received the focus, and whether it still holds it
+    // (or lost it only to a menu, a box or another window, which is not a commit).
+    int focusCell_ = 0;
+    bool focusHeld_ = false;
+    int inCommit_ = 0;
+    std::deque<std::function<void()>> deferred_;
+
+    void buildMenus();
+    void buildToolbar(QWidget* clientArea);
+    void buildBoard(QWidget* clientArea);
+    void cellFocusIn(int i, Qt::FocusReason reason);
+    void cellFocusOut(int i, Qt::FocusReason reason);
+    void commitLeftCell(int i);
+    void runDeferred();
+    Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
+};

@@ -1,0 +1,16 @@
+// The splash window's timer: the second tick shows the main window and hides the splash.
+#pragma once
+
+#include <cstdint>
+
+#include "app/window_system.h"
+
+class Form4Timer {
+public:
+    explicit Form4Timer(WindowSystem& ws) : ws(ws) {}
+    std::int16_t contador = 0;
+    void Timer1_Timer();
+
+private:
+    WindowSystem& ws;
+};

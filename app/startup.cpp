@@ -1,0 +1,54 @@
+// Start-up of the main window, the toolbar's routing, and small helpers shared by the commands.
+#include "app/game.h"
+
+void Game::Form_Load()
+{
+    dificultadActual = "f";
+    dificultadElegida = "f";
+    ws.startSplashTimer();
+    ws.showSplash();
+    nuevoSudoku();
+    ws.setStatusText("Bienbenido a Cuadrix! Todo listo para jugar");
+    ws.setStatusWidth(30000);
+}
+
+void Game::toolbarButtonClick(int button)
+{
+    switch (button) {
+    case 1: nuevo_sudoku_Click(); break;
+    case 2: guardar_sudoku_Click(); break;
+    case 3: cargar_sudoku_Click(); break;
+    case 5: check_Click(); break;
+    case 6: solucionar_sudoku_Click(); break;
+    default: break;  // the separator
+    }
+}
+
+void Game::setAllBackColors(Colour colour)
+{
+    for (int i = 1; i <= 81; ++i)
+        ws.setCellBackColor(i, colour);
+}
+
+void Game::setDifficultyMarks(const std::string& dificultad)
+{
+    if (dificultad != "f" && dificultad != "m" && dificultad != "d")
+        return;
+    ws.setMenuChecked(MenuItem::facil, dificultad == "f");
+    ws.setMenuChecked(MenuItem::medio, dificultad == "m");
+    ws.setMenuChecked(MenuItem::dificil, dificultad == "d");
+}
+
+// Restart, solve and save need a puzzle on the board; says so when there is none.
+bool Game::noPuzzleOnBoard()
+{
+    if (puzzleOnBoard)
+        return false;
+    message("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".");
+    return true;
+}
+
+void Game::message(const std::string& prompt)
+{
+    ws.messageBox(prompt, "Cuadrix!", Buttons::OK);
+}

@@ -1,0 +1,85 @@
+// Cell editing: arrow-key moves, digit entry and clearing, the focus highlight and the commit.
+#include <string>
+
+#include "app/game.h"
+#include "board/key_codes.h"
+
+namespace {
+
+// The cell an arrow key moves to from cell i, wrapping within the row or column; 0 for other keys.
+int arrowTarget(int i, int keyCode)
+{
+    switch (keyCode) {
+    case vk::Left: return (i - 1) % 9 == 0 ? i + 8 : i - 1;
+    case vk::Up: return i <= 9 ? i + 72 : i - 9;
+    case vk::Right: return i % 9 == 0 ? i - 8 : i + 1;
+    case vk::Down: return i + 9 < 82 ? i + 9 : i - 72;
+    default: return 0;
+    }
+}
+
+bool changesNothing(int keyCode)
+{
+    switch (keyCode) {
+    case vk::Enter: case vk::Shift: case vk::Control: case vk::Alt: case vk::CapsLock:
+    case vk::Escape: case vk::LeftWindows: case vk::ContextMenu: case vk::NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void Game::Text1_KeyDown(int index, int keyCode)
+{
+    if (const int target = arrowTarget(index, keyCode)) {
+        ws.setFocusToCell(target);
+        return;
+    }
+    if (changesNothing(keyCode) || ws.cellLocked(index))
+        return;
+    if (keyCode >= vk::Digit0 + 1 && keyCode <= vk::Digit0 + 9)
+        ws.setCellText(index, std::to_string(keyCode - vk::Digit0));
+    else if (keyCode >= vk::Numpad0 + 1 && keyCode <= vk::Numpad0 + 9)
+        ws.setCellText(index, std::to_string(keyCode - vk::Numpad0));
+    else
+        ws.setCellText(index, " ");
+}
+
+void Game::Text1_GotFocus(int index)
+{
+    ws.setCellBackColor(index, fondoFoco);
+    celdaActualTxt = std::to_string(index);
+    celdaActual = static_cast<std::int16_t>(index);
+}
+
+// The commit: the cell's digit goes into tablero. "" and " " both leave the cell empty (0);
+// anything but "1".."9" is refused, and the player is sent back to the cell.
+void Game::Text1_LostFocus(int index)
+{
+    const std::string t = ws.cellText(index);
+    int r = index / 9;
+    int c = index % 9;
+    if (c == 0)
+        c = 9;
+    else
+        r = r + 1;
+
+    if (t.empty() || t == " ") {
+        tablero[r][c] = 0;
+    } else if (t.size() == 1 && t[0] >= '1' && t[0] <= '9') {
+        tablero[r][c] = static_cast<std::int16_t>(t[0] - '0');
+    } else {
+        ws.messageBox("Introdueix un Nombre!", "", Buttons::OK);
+        ws.setFocusToCell(index);
+    }
+    ws.setCellBackColor(index, fondoNormal);
+}
+
+// The commit run by a command for the cell that last had the focus; nothing before any cell had it.
+void Game::commitCell(int index)
+{
+    if (index >= 1 && index <= 81)
+        Text1_LostFocus(index);
+}

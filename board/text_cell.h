@@ -1,0 +1,31 @@
+// One cell of the board: a one-character line edit that hands its keys and focus to the game.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+class TextCell : public QLineEdit {
+    Q_OBJECT
+public:
+    TextCell(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    void setLocked(bool locked);
+    bool isLocked() const { return locked_; }
+
+    // Set by the main window; cleared before it goes away.
+    std::function<void(int index, int keyCode)> onKeyDown;
+    std::function<void(int index, Qt::FocusReason reason)> onFocusIn;
+    std::function<void(int index, Qt::FocusReason reason)> onFocusOut;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int index_;
+    bool locked_ = false;
+};

@@ -1,0 +1,13 @@
+// The help commands: each sends the help window to its page in the data folder.
+#include "app/game.h"
+
+void Game::showHelpPage(const std::string& Nom)
+{
+    ws.showHelp("file://" + ws.programFolder() + Nom);
+}
+
+void Game::historia_Click() { showHelpPage("\\data\\historia.htm"); }
+void Game::reglas_Click() { showHelpPage("\\data\\reglas.htm"); }
+void Game::metodos_Click() { showHelpPage("\\data\\resolucion.htm"); }
+void Game::utilizacion_Click() { showHelpPage("\\data\\utilizacion.htm"); }
+void Game::acerca_Click() { ws.showAbout(); }

@@ -1,0 +1,80 @@
+// Solve fills the board from the solution file; restart puts the puzzle back from its library.
+#include "app/game.h"
+#include "app/text_file.h"
+#include "rules/key_line.h"
+
+namespace {
+
+std::string problemText(const KeyLineResult& result, const std::string& path)
+{
+    switch (result.error) {
+    case KeyLineError::Missing: return "No se encuentra el fichero " + path + ".";
+    case KeyLineError::NoKeyLine: return "El sudoku del tablero no está en el fichero " + path + ".";
+    default: return "El fichero " + path + " está dañado o incompleto.";
+    }
+}
+
+}  // namespace
+
+void Game::solucionar_sudoku_Click()
+{
+    if (noPuzzleOnBoard())
+        return;
+    // The solution is read before the board is whitened, so that a failure leaves it untouched.
+    if (!solucionarSudoku())
+        return;
+    ws.setStatusText("Sudoku Solucionado");
+}
+
+void Game::reiniciar_sudoku_Click()
+{
+    if (noPuzzleOnBoard())
+        return;
+    if (!reiniciarSudoku())
+        return;
+    ws.setStatusText("Vuelve a intentarlo");
+}
+
+bool Game::solucionarSudoku()
+{
+    const std::string path = dataPath(ws.programFolder(), solutionNom(dificultadActual));
+    const KeyLineResult found = findDigitLine(path, idSudoku);
+    if (!found) {
+        message(problemText(found, path));
+        return false;
+    }
+    setAllBackColors(fondoNormal);
+    for (int k = 1; k <= 81; ++k) {
+        const char ch = found.digits[k - 1];
+        const int d = digitValue(ch);
+        tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(d);
+        const std::string digit(1, ch);
+        if (d < 1) {
+            ws.setCellText(k, "");
+        } else if (ws.cellText(k) != digit) {
+            ws.setCellBackColor(k, fondoError);
+            ws.setCellText(k, digit);
+        } else if (!ws.cellLocked(k)) {
+            ws.setCellBackColor(k, fondoCorrecto);
+        }
+    }
+    return true;
+}
+
+bool Game::reiniciarSudoku()
+{
+    const std::string path = dataPath(ws.programFolder(), libraryNom(dificultadActual));
+    const KeyLineResult found = findDigitLine(path, idSudoku);
+    if (!found) {
+        message(problemText(found, path));
+        return false;
+    }
+    setAllBackColors(fondoNormal);
+    for (int k = 1; k <= 81; ++k) {
+        const char ch = found.digits[k - 1];
+        const int d = digitValue(ch);
+        tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(d);
+        ws.setCellText(k, d > 0 ? std::string(1, ch) : "");
+    }
+    return true;
+}

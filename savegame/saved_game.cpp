@@ -1,0 +1,115 @@
+// The saved game: the save and load commands and the reading and writing of partida.sdk.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "app/game.h"
+#include "app/text_file.h"
+#include "savegame/file_ops.h"
+
+namespace {
+
+std::string saveFailureReason(int error)
+{
+    switch (error) {
+    case ENOENT: case ENOTDIR: return "la carpeta game no existe.";
+    case EACCES: case EPERM: case EROFS: return "no hay permiso para escribir en la carpeta game.";
+    case ENOSPC: case EDQUOT: return "el disco está lleno.";
+    default: return std::string("error del sistema ") + std::to_string(error) + " (" + std::strerror(error) + ").";
+    }
+}
+
+}  // namespace
+
+void Game::guardar_sudoku_Click()
+{
+    if (noPuzzleOnBoard())
+        return;
+    setAllBackColors(fondoNormal);
+    commitCell(celdaActual);
+    if (!GuardarPartida(ws.programFolder(), partidaNom))
+        return;
+    ws.setStatusText("Partida guardada");
+}
+
+void Game::cargar_sudoku_Click()
+{
+    // Whitened after the load, so that a saved game that cannot be loaded leaves the board as it was.
+    if (!CargarPartida(ws.programFolder(), partidaNom))
+        return;
+    setAllBackColors(fondoNormal);
+    ws.setStatusText("SuDoku Cargado");
+}
+
+// Writes label, difficulty and the 81 digits. An earlier saved game stays whole if this fails.
+bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
+{
+    if (noPuzzleOnBoard())
+        return false;
+    std::string board;
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            if (tablero[row][column] < 0 || tablero[row][column] > 9)
+                tablero[row][column] = 0;
+            board += static_cast<char>('0' + tablero[row][column]);
+        }
+    }
+    const std::string lines[3] = {idSudoku, dificultadActual, board};
+    const std::string path = dataPath(Ruta, Nom);
+    if (const int error = writeLinesAtomically(path, lines, *saveFileOps)) {
+        message("No se ha podido guardar la partida en " + path + ": " + saveFailureReason(error)
+                + " La partida guardada anterior no se ha modificado.");
+        return false;
+    }
+    return true;
+}
+
+// Reads the saved game and rebuilds it on the board. Everything is checked before anything
+// changes, so a missing or damaged file leaves the game in progress as it was.
+bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
+{
+    const std::string path = dataPath(Ruta, Nom);
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
+        message("No hay partida guardada.");
+        return false;
+    }
+    LineReader reader(path);
+    if (!reader.isOpen()) {
+        message("No se puede leer la partida guardada " + path + ".");
+        return false;
+    }
+    std::vector<std::string> lines;
+    while (lines.size() < 3) {
+        auto line = reader.next();
+        if (!line)
+            break;
+        lines.push_back(std::move(*line));
+    }
+    if (lines.size() < 3 || !isDigitLine(lines[2])) {
+        message("La partida guardada " + path + " está dañada o incompleta.");
+        return false;
+    }
+
+    const std::string anteriorId = idSudoku;
+    const std::string anteriorDificultad = dificultadActual;
+    idSudoku = lines[0];
+    dificultadActual = lines[1];
+    if (!nuevoSudoku2()) {
+        idSudoku = anteriorId;
+        dificultadActual = anteriorDificultad;
+        return false;
+    }
+    dificultadElegida = dificultadActual;
+    setDifficultyMarks(dificultadActual);
+
+    const std::string& board = lines[2];
+    for (int k = 1; k <= 81; ++k) {
+        const int value = digitValue(board[k - 1]);
+        tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(value);
+        ws.setCellText(k, value > 0 ? std::string(1, board[k - 1]) : "");
+    }
+    return true;
+}
