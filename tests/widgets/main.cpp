@@ -1,0 +1,14 @@
+// Runs the widget tests inside one QApplication.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // No display is needed, nor used when there is one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,59 @@
+// The real main window under the offscreen platform, with its boxes answered by the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "app/form1.h"
+#include "board/text_cell.h"
+
+class WidgetTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> form;
+    QStringList prompts;
+    std::deque<Answer> answers;
+
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>();
+        form->setMessageBoxFunction([this](const QString& prompt, const QString&, Buttons) {
+            prompts << prompt;
+            if (answers.empty())
+                return Answer::OK;
+            const Answer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+        form->start();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        QApplication::processEvents();
+    }
+
+    void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(qtKey), modifiers);
+        QApplication::processEvents();
+    }
+    int focusedCell() const
+    {
+        auto* cell = qobject_cast<TextCell*>(QApplication::focusWidget());
+        return cell ? cell->index() : 0;
+    }
+    int openCell() const
+    {
+        for (int i = 1; i <= 81; ++i)
+            if (!form->Text1(i)->isLocked())
+                return i;
+        return 0;
+    }
+};

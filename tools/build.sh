@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds Cuadrix, then plays it (play) or runs every test (test), installing what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libqqwing-dev
+                fonts-dejavu-core fonts-liberation)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick)
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+    done
+    ((${#missing[@]})) || return 0
+    local sudo=""
+    [ "$(id -u)" = 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build folder, extra cmake options...
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
+    cmake --build "$folder" -j "$(nproc)"
+}
+
+case "${1:-}" in
+play)
+    install_missing "${build_packages[@]}"
+    build build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    exec build/cuadrix
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    (cd build-test && QT_QPA_PLATFORM=offscreen ctest -j 2 --output-on-failure)
+    # The same tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DCUADRIX_SANITIZE=ON
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest -j 2 --output-on-failure)
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac
