@@ -1,6 +1,8 @@
 // The main window: board, menus, toolbar and status line; it forwards every event to the game.
 #include "app/form1.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -35,6 +38,19 @@ constexpr int clientWidth = 7110, clientHeight = 7680;
 constexpr Colour windowBackground = 0x00C0E0FF;
 
 const int tabCells[] = {1, 4, 7, 28, 31, 34, 55, 58, 61};
+
+// Places a new window centred on a point, inside the screen.
+void centreOn(QWidget* window, QPoint centre)
+{
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(centre);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
+    }
+    window->move(frame.topLeft());
+}
 
 }  // namespace
 
@@ -340,8 +356,10 @@ void Form1::stopSplashTimer() { splash_->Timer1()->stop(); }
 
 void Form1::showHelp(const std::string& address)
 {
-    if (!help_)
+    if (!help_) {
         help_ = new Form3(this);
+        centreOn(help_, geometry().center());
+    }
     help_->navigate(QString::fromStdString(address));
     help_->show();
     help_->raise();
@@ -350,8 +368,10 @@ void Form1::showHelp(const std::string& address)
 
 void Form1::showAbout()
 {
-    if (!about_)
+    if (!about_) {
         about_ = new FrmAboutWindow(this);
+        centreOn(about_, geometry().center());
+    }
     about_->show();
     about_->raise();
     about_->activateWindow();
