@@ -168,6 +168,7 @@ void Form1::buildToolbar(QWidget* clientArea)
         if (QWidget* widget = Toolbar1->widgetForAction(action)) {
             widget->setFocusPolicy(Qt::NoFocus);
             widget->setAccessibleName(action->text());
+            widget->setToolTip(action->text());
         }
     }
 }

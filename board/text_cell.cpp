@@ -32,13 +32,24 @@ TextCell::TextCell(int index, QWidget* parent) : QLineEdit(parent), index_(index
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
-    setAccessibleName(QStringLiteral("fila %1, columna %2").arg((index - 1) / 9 + 1).arg((index - 1) % 9 + 1));
+    connect(this, &QLineEdit::textChanged, this, &TextCell::updateAccessibleName);
+    updateAccessibleName();
 }
 
 void TextCell::setLocked(bool locked)
 {
     locked_ = locked;
     setReadOnly(locked);
+    updateAccessibleName();
+}
+
+void TextCell::updateAccessibleName()
+{
+    const QString content = text().trimmed().isEmpty() ? QString::fromUtf8("vacía") : text();
+    QString name = QStringLiteral("fila %1, columna %2, %3").arg((index_ - 1) / 9 + 1).arg((index_ - 1) % 9 + 1).arg(content);
+    if (locked_)
+        name += QStringLiteral(", fija");
+    setAccessibleName(name);
 }
 
 bool TextCell::event(QEvent* event)

@@ -12,6 +12,8 @@ public:
     int index() const { return index_; }
     void setLocked(bool locked);
     bool isLocked() const { return locked_; }
+    // What a screen reader says: "fila 3, columna 5, 7, fija" or "fila 3, columna 5, vacía".
+    void updateAccessibleName();
 
     // Set by the main window; cleared before it goes away.
     std::function<void(int index, int keyCode)> onKeyDown;

@@ -36,9 +36,10 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest -j 2 --output-on-failure)
-    # The same tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
+    # The same tests again with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DCUADRIX_SANITIZE=ON
-    (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest -j 2 --output-on-failure)
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" ctest -j 2 --output-on-failure)
     ;;
 *)
     echo "usage: $0 play|test" >&2

@@ -228,3 +228,31 @@ TEST_F(WidgetTest, ToolbarSeparatorDoesNothingAndButtonsRunCommands)
     EXPECT_EQ(form->statusLine()->text(), "Nuevo SuDoku Cargado");
     EXPECT_EQ(form->game().dificultadActual, "m");
 }
+
+TEST_F(WidgetTest, CellsAndButtonsHaveAccessibleNames)
+{
+    int given = 0;
+    for (int i = 1; i <= 81 && !given; ++i)
+        if (form->Text1(i)->isLocked())
+            given = i;
+    const QString where = QString("fila %1, columna %2, ").arg(rowOf(given)).arg(columnOf(given));
+    EXPECT_EQ(form->Text1(given)->accessibleName(), where + form->Text1(given)->text() + ", fija");
+
+    const int open = openCell();
+    const QString at = QString("fila %1, columna %2, ").arg(rowOf(open)).arg(columnOf(open));
+    EXPECT_EQ(form->Text1(open)->accessibleName(), at + QString::fromUtf8("vacía"));
+    form->Text1(open)->setFocus();
+    QApplication::processEvents();
+    key(Qt::Key_4);
+    EXPECT_EQ(form->Text1(open)->accessibleName(), at + "4");
+    key(Qt::Key_Space);
+    EXPECT_EQ(form->Text1(open)->accessibleName(), at + QString::fromUtf8("vacía"));
+
+    for (QAction* action : form->toolbar()->actions()) {
+        if (action->isSeparator())
+            continue;
+        QWidget* button = form->toolbar()->widgetForAction(action);
+        EXPECT_EQ(button->accessibleName(), action->text());
+        EXPECT_EQ(button->toolTip(), action->text());
+    }
+}
