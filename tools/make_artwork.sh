@@ -230,6 +230,13 @@ icon 52  0 51   9  2  7 11 3 14  0 "$work/icon52.png"
 cp "$work/icon256.png" "$out/cuadrix.png"
 cp "$work/icon48.png"  "$out/cuadrix-48.png"
 cp "$work/icon52.png"  "$out/acerca.png"
+# The launcher icon in the other sizes of the desktop's icon theme.
+for size in 16 32; do
+    convert "$work/icon48.png" -filter Lanczos -resize "${size}x${size}" "${PNG[@]}" "$out/cuadrix-$size.png"
+done
+for size in 64 128; do
+    convert "$work/icon256.png" -filter Lanczos -resize "${size}x${size}" "${PNG[@]}" "$out/cuadrix-$size.png"
+done
 
 # ========================================================== toolbar images
 # 24 x 24, transparent, drawn on the pixel grid (ImageMagick puts pixel

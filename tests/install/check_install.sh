@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the built game into a folder whose name has a space, an accent and a '#', and checks
+# the program folder, the launcher, the icons and the metainfo.
+# Usage: check_install.sh BUILD-FOLDER
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/mi carpeta ñ #1"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failures=0
+passes=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
+}
+check "the program is at the prefix" test -x "$prefix/cuadrix"
+for name in facil medio dificil sol_fac sol_med sol_dif; do
+    check "game/$name.sdk is installed" test -s "$prefix/game/$name.sdk"
+done
+check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
+for page in historia reglas resolucion utilizacion; do
+    check "data/$page.htm is installed" test -s "$prefix/data/$page.htm"
+done
+check "the stylesheet is installed" test -s "$prefix/data/estilo.css"
+desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
+check "the launcher runs the installed program" grep -qxF "Exec=\"$prefix/cuadrix\"" "$desktop"
+check "the launcher is valid" desktop-file-validate "$desktop"
+check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
+for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/cuadrix.png"
+    check "the ${size}px icon is ${size}x${size}" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"
+done
+echo "install: $passes passed, $failures failed"
+((failures == 0))
