@@ -7,8 +7,9 @@ void Game::Cexit()
     const Answer answer = ws.messageBox("Desea guardar la partida?", "Cuadrix!", Buttons::YesNoCancel);
     if (answer == Answer::Yes) {
         commitCell(celdaActual);
-        // A game that could not be written is not thrown away: the player was told why and plays on.
-        if (!GuardarPartida(ws.programFolder(), partidaNom)) {
+        // With no puzzle on the board there is nothing to save. A game that could not be
+        // written is not thrown away: the player was told why and plays on.
+        if (puzzleOnBoard && !GuardarPartida(ws.programFolder(), partidaNom)) {
             salidaCancelada = 1;
             return;
         }

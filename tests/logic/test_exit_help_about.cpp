@@ -85,6 +85,15 @@ TEST_F(ExitTest, YesWhenTheSaveFailsKeepsTheGameOpen)
     EXPECT_EQ(ws.boxes.back().prompt.rfind("No se ha podido guardar la partida", 0), 0u);
 }
 
+TEST_F(GameTest, YesWithNoPuzzleOnTheBoardEndsWithoutSaving)
+{
+    start();  // no library: the board stays empty
+    ws.answers = {Answer::Yes};
+    game.salir_Click();
+    EXPECT_TRUE(ws.ended);
+    EXPECT_FALSE(fs::exists(folder / "game" / "partida.sdk"));
+}
+
 TEST(Splash, SecondTickShowsTheMainWindowAndHidesTheSplashOnce)
 {
     FakeWindowSystem ws;
