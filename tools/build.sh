@@ -36,6 +36,7 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest -j 2 --output-on-failure)
+    build-test/cuadrix-biblioteca comprobar game
     # The same tests again with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DCUADRIX_SANITIZE=ON
     (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \

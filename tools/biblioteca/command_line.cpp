@@ -1,0 +1,358 @@
+// The cuadrix-biblioteca command line.
+#include "tools/biblioteca/command_line.h"
+
+#include "tools/biblioteca/library_files.h"
+
+#include <qqwing.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <ostream>
+#include <random>
+#include <set>
+#include <system_error>
+
+namespace biblioteca {
+
+namespace fs = std::filesystem;
+
+const char* const kUsage =
+    "Uso:\n"
+    "  cuadrix-biblioteca comprobar CARPETA\n"
+    "      Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.\n"
+    "  cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]\n"
+    "      Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las\n"
+    "      casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.\n"
+    "  cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]\n"
+    "      Genera N sudokus nuevos de esa dificultad con qqwing y los añade.\n"
+    "\n"
+    "  --dificultad  f (fácil), m (medio) o d (difícil)\n"
+    "  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa\n"
+    "  --semilla     número que fija los sudokus generados, para poder repetirlos\n"
+    "\n"
+    "Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.\n";
+
+fs::path folderBesideProgram()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return (ec ? fs::current_path() : exe.parent_path()) / "game";
+}
+
+namespace {
+
+constexpr int kMaxCount = 10000;
+// Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
+constexpr long kAttemptsPerPuzzle = 20000;
+
+struct UsageError {
+    std::string message;
+};
+
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+// Splits "--name value" and "--name=value" options from the positional arguments; only the
+// named options are allowed.
+Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed)
+{
+    Arguments parsed;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+            parsed.positional.push_back(a);
+            continue;
+        }
+        const auto eq = a.find('=');
+        const std::string name = a.substr(0, eq);
+        if (!allowed.count(name))
+            throw UsageError{"opción desconocida para " + args[0] + ": " + name};
+        std::string value;
+        if (eq != std::string::npos)
+            value = a.substr(eq + 1);
+        else if (i + 1 < args.size())
+            value = args[++i];
+        else
+            throw UsageError{"falta el valor de " + name};
+        if (parsed.options.count(name))
+            throw UsageError{name + " aparece dos veces"};
+        parsed.options[name] = value;
+    }
+    return parsed;
+}
+
+const Level& levelOption(const Arguments& a)
+{
+    const auto it = a.options.find("--dificultad");
+    if (it == a.options.end())
+        throw UsageError{"falta --dificultad f|m|d"};
+    const Level* level = levelFor(it->second);
+    if (!level)
+        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
+    return *level;
+}
+
+// A whole decimal number in [lo, hi].
+unsigned long numberOption(const Arguments& a, const std::string& name, unsigned long lo, unsigned long hi)
+{
+    const std::string& text = a.options.at(name);
+    const bool digits = !text.empty() && text.size() <= 10
+                     && text.find_first_not_of("0123456789") == std::string::npos;
+    const unsigned long value = digits ? std::stoul(text) : 0;
+    if (!digits || value < lo || value > hi)
+        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y "
+                         + std::to_string(hi) + ", no \"" + text + "\""};
+    return value;
+}
+
+fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
+{
+    const auto it = a.options.find("--carpeta");
+    const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
+    if (!fs::is_directory(folder))
+        throw UsageError{folder.string() + " no es una carpeta"};
+    return folder;
+}
+
+void expectPositional(const Arguments& a, std::size_t n, const char* what)
+{
+    if (a.positional.size() < n)
+        throw UsageError{std::string("falta ") + what};
+    if (a.positional.size() > n)
+        throw UsageError{"sobra el argumento \"" + a.positional[n] + "\""};
+}
+
+std::string guillemets(const std::string& s) { return "«" + s + "»"; }
+
+std::string plural(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+int check(const Arguments& a, std::ostream& out)
+{
+    expectPositional(a, 1, "la CARPETA que comprobar");
+    const fs::path folder = a.positional[0];
+    if (!fs::is_directory(folder))
+        throw UsageError{folder.string() + " no es una carpeta"};
+    const Report report = checkFolder(folder);
+    for (const Problem& p : report.problems)
+        out << format(p) << '\n';
+    out << "Comprobados " << plural(report.files, "fichero", "ficheros") << " con "
+        << plural(report.puzzles, "sudoku", "sudokus") << " en " << folder.string() << ": "
+        << (report.problems.empty() ? std::string("ningún problema")
+                                    : plural(report.problems.size(), "problema", "problemas"))
+        << ".\n";
+    return report.problems.empty() ? kExitOk : kExitProblems;
+}
+
+// New puzzles go only into a level whose files are sound, or that does not exist yet.
+bool levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
+{
+    if (!fs::exists(folder / level.library) && !fs::exists(folder / level.solutions))
+        return true;
+    const Report report = checkLevel(folder, level);
+    if (report.problems.empty())
+        return true;
+    for (const Problem& p : report.problems)
+        out << format(p) << '\n';
+    err << "cuadrix-biblioteca: no se añade nada hasta que " << level.library << " y " << level.solutions
+        << " estén en orden\n";
+    return false;
+}
+
+bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& err)
+{
+    if (puzzles.empty())
+        return true;
+    const std::string error = appendPuzzles(folder, level, puzzles);
+    if (!error.empty())
+        err << "cuadrix-biblioteca: " << error << '\n';
+    return error.empty();
+}
+
+// Why a line of an import file is not a puzzle; empty when it is, with `puzzle` set.
+std::string parsePuzzleLine(const std::string& line, std::string& puzzle)
+{
+    if (line.size() != static_cast<std::size_t>(kCells))
+        return "la línea tiene " + std::to_string(line.size()) + " caracteres y un sudoku lleva 81";
+    puzzle = line;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '.')
+            puzzle[i] = '0';
+        else if (c < '0' || c > '9')
+            return "carácter no válido en la posición " + std::to_string(i + 1)
+                 + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
+    }
+    if (puzzle.find('0') == std::string::npos)
+        return "no tiene casillas vacías";
+    return {};
+}
+
+int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+{
+    expectPositional(a, 1, "el FICHERO de sudokus que importar");
+    const Level& level = levelOption(a);
+    const fs::path folder = folderOption(a, defaultFolder);
+    const std::string inputName = a.positional[0];
+    std::ifstream in(inputName, std::ios::binary);
+    if (!in || fs::is_directory(inputName))
+        throw UsageError{"no se puede leer " + inputName};
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!levelReady(folder, level, out, err))
+        return kExitProblems;
+
+    const KnownPuzzles known = puzzlesInFolder(folder);
+    std::map<std::string, int> inInput;  // puzzle -> line of the import file
+    std::vector<NewPuzzle> accepted;
+    std::vector<int> acceptedLines;
+    std::map<int, std::string> messages;  // by line of the import file
+    int refused = 0;
+    int number = 0;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t lf = bytes.find('\n', start);
+        std::string line = bytes.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
+        start = lf == std::string::npos ? bytes.size() : lf + 1;
+        ++number;
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#')
+            continue;
+        line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+
+        std::string puzzle, why = parsePuzzleLine(line, puzzle);
+        if (why.empty()) {
+            if (const std::string* where = known.find(puzzle))
+                why = "ya está en la biblioteca (" + *where + ")";
+            else if (inInput.count(puzzle))
+                why = "repite el sudoku de la línea " + std::to_string(inInput[puzzle]);
+        }
+        std::optional<std::string> solution;
+        if (why.empty()) {
+            const int n = countSolutions(puzzle);
+            if (n == 0)
+                why = "no tiene solución";
+            else if (n > 1)
+                why = "tiene más de una solución";
+            else if (!(solution = uniqueSolution(puzzle)))
+                why = "no se pudo resolver";
+        }
+        if (!why.empty()) {
+            messages.emplace(number, "rechazado: " + why);
+            ++refused;
+            continue;
+        }
+        inInput[puzzle] = number;
+        accepted.push_back({puzzle, *solution, {}});
+        acceptedLines.push_back(number);
+    }
+
+    if (!append(folder, level, accepted, err))
+        return kExitProblems;
+    for (std::size_t k = 0; k < accepted.size(); ++k)
+        messages.emplace(acceptedLines[k], "añadido como " + guillemets(accepted[k].label) + " (qqwing lo califica "
+                                               + rating(accepted[k].puzzle) + ")");
+    for (const auto& [line, text] : messages)
+        out << inputName << ':' << line << ": " << text << '\n';
+    out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << level.library << " y "
+        << level.solutions << "; " << plural(refused, "rechazado", "rechazados") << ".\n";
+    return refused == 0 ? kExitOk : kExitProblems;
+}
+
+bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
+{
+    switch (level.code) {
+    case 'f': return d == qqwing::SudokuBoard::SIMPLE || d == qqwing::SudokuBoard::EASY;
+    case 'm': return d == qqwing::SudokuBoard::INTERMEDIATE;
+    default: return d == qqwing::SudokuBoard::EXPERT;
+    }
+}
+
+std::string digitsOf(const int* cells)
+{
+    std::string s(kCells, '0');
+    for (int i = 0; i < kCells; ++i)
+        s[i] = static_cast<char>('0' + cells[i]);
+    return s;
+}
+
+int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+{
+    expectPositional(a, 0, "");
+    const Level& level = levelOption(a);
+    if (!a.options.count("--cantidad"))
+        throw UsageError{"falta --cantidad N"};
+    const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, kMaxCount));
+    const fs::path folder = folderOption(a, defaultFolder);
+    // qqwing draws its numbers with rand().
+    std::srand(a.options.count("--semilla") ? static_cast<unsigned>(numberOption(a, "--semilla", 0, 4294967295ul))
+                                            : std::random_device{}());
+    if (!levelReady(folder, level, out, err))
+        return kExitProblems;
+
+    const KnownPuzzles known = puzzlesInFolder(folder);
+    std::set<std::string> made;
+    std::vector<NewPuzzle> puzzles;
+    std::vector<std::string> notes;
+    const long attempts = static_cast<long>(wanted) * kAttemptsPerPuzzle;
+    for (long t = 0; t < attempts && puzzles.size() < wanted; ++t) {
+        qqwing::SudokuBoard board;
+        board.setRecordHistory(true);
+        if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
+            continue;
+        const std::string puzzle = digitsOf(board.getPuzzle());
+        const std::string solution = digitsOf(board.getSolution());
+        if (known.find(puzzle) || made.count(puzzle) || countSolutions(puzzle) != 1)
+            continue;
+        made.insert(puzzle);
+        puzzles.push_back({puzzle, solution, {}});
+        notes.push_back(rating(puzzle) + ", " + std::to_string(board.getGivenCount()) + " pistas");
+    }
+    if (!append(folder, level, puzzles, err))
+        return kExitProblems;
+    for (std::size_t k = 0; k < puzzles.size(); ++k)
+        out << "añadido " << guillemets(puzzles[k].label) << " (" << notes[k] << ")\n";
+    out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << level.library << " y "
+        << level.solutions << ".\n";
+    if (puzzles.size() < wanted) {
+        err << "cuadrix-biblioteca: solo se encontraron " << puzzles.size() << " de " << wanted
+            << " sudokus de esa dificultad\n";
+        return kExitProblems;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+{
+    for (const std::string& a : args) {
+        if (a == "-h" || a == "--ayuda") {
+            out << kUsage;
+            return kExitOk;
+        }
+    }
+    try {
+        if (args.empty())
+            throw UsageError{"falta la orden: comprobar, importar o generar"};
+        const std::string& command = args[0];
+        if (command == "comprobar")
+            return check(parse(args, {}), out);
+        if (command == "importar")
+            return import(parse(args, {"--dificultad", "--carpeta"}), out, err, defaultFolder);
+        if (command == "generar")
+            return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}), out, err,
+                            defaultFolder);
+        throw UsageError{"orden desconocida: \"" + command + "\""};
+    } catch (const UsageError& e) {
+        err << "cuadrix-biblioteca: " << e.message << "\n\n" << kUsage;
+        return kExitUsage;
+    }
+}
+
+}  // namespace biblioteca

@@ -1,0 +1,23 @@
+// The cuadrix-biblioteca command line: parsing the arguments and running a subcommand.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace biblioteca {
+
+enum ExitCode { kExitOk = 0, kExitProblems = 1, kExitUsage = 2 };
+
+// Runs the subcommand in args (the program name left out). Results go to out, usage and
+// errors to err. defaultFolder is used when --carpeta is not given.
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const std::filesystem::path& defaultFolder);
+
+// The "game" folder beside the running program.
+std::filesystem::path folderBesideProgram();
+
+extern const char* const kUsage;
+
+}  // namespace biblioteca
