@@ -26,8 +26,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;
     bool locked_ = false;
+    QString namePrefix_;  // "fila 3, columna 5, "
 };

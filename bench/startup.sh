@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Start-up of the game against the floor (a bare main window of the same make-up), in one
+# Xvfb, alternating, RUNS times each: the time from exec until the X server maps the main
+# window, until the first paint of the board (the CUADRIX_TRACE line), and the peak RSS.
+# Usage: bench/startup.sh BUILD-FOLDER [RUNS]      (PROGRAM=... overrides BUILD-FOLDER/cuadrix)
+set -euo pipefail
+build=$(realpath "${1:?usage: $0 BUILD-FOLDER [RUNS]}")
+runs=${2:-15}
+program=$(realpath "${PROGRAM:-$build/cuadrix}")
+floor=$build/bench/cuadrix_floor
+watch=$build/bench/map_watch
+for tool in "$program" "$floor" "$watch" /usr/bin/time Xvfb; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+usecs() { local t=${1/./}; echo $((10#$t)); }   # $EPOCHREALTIME to microseconds
+
+# One start: program, window title, result file. Appends "map-ms paint-ms rss-kB".
+run_once() {
+    local prog=$1 title=$2 out=$3
+    rm -f "$work/map" "$work/trace" "$work/rss"
+    "$watch" "$title" 450 >"$work/map" &
+    local watch_pid=$!
+    until [ -s "$work/map" ]; do sleep 0.01; done
+    local start
+    start=$(usecs "$EPOCHREALTIME")
+    CUADRIX_TRACE=1 /usr/bin/time -f %M -o "$work/rss" "$prog" 2>"$work/trace" &
+    local time_pid=$!
+    wait "$watch_pid"
+    local deadline=$((SECONDS + 20))
+    until grep -q '^cuadrix-trace painted' "$work/trace" 2>/dev/null; do
+        ((SECONDS < deadline)) || { echo "no paint trace from $prog" >&2; exit 1; }
+        sleep 0.005
+    done
+    local child
+    child=$(ps -o pid= --ppid "$time_pid" | tr -d ' ')
+    kill "$child"
+    wait "$time_pid" 2>/dev/null || true
+    local mapped painted
+    mapped=$(sed -n 2p "$work/map")
+    painted=$(awk '/^cuadrix-trace painted/ {print $3; exit}' "$work/trace")
+    echo "$(((mapped - start) / 10)) $(((painted - start) / 10)) $(tail -n1 "$work/rss")" >>"$out"
+}
+
+: >"$work/game" ; : >"$work/floor"
+for ((k = 1; k <= runs; k++)); do
+    run_once "$program" 'Cuadrix!' "$work/game"
+    run_once "$floor" 'Floor' "$work/floor"
+done
+
+median() {  # column of a results file
+    awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+echo "program: $program"
+echo "runs: $runs each, alternating, one Xvfb; times in ms from exec, RSS in MB (medians)"
+printf '%-10s %10s %10s %10s\n' "" mapped painted peak-RSS
+for who in game floor; do
+    printf '%-10s %10.1f %10.1f %10.1f\n' "$who" "$(median "$work/$who" 1 | awk '{print $1 / 100}')" \
+        "$(median "$work/$who" 2 | awk '{print $1 / 100}')" "$(median "$work/$who" 3 | awk '{print $1 / 1024}')"
+done
+for col in 1 2; do
+    name=$([ "$col" = 1 ] && echo mapped || echo painted)
+    awk -v g="$(median "$work/game" "$col")" -v f="$(median "$work/floor" "$col")" -v n="$name" \
+        'BEGIN {printf "ratio game/floor, %s: %.3f\n", n, g / f}'
+done
+awk -v g="$(median "$work/game" 3)" -v f="$(median "$work/floor" 3)" \
+    'BEGIN {printf "peak RSS game - floor: %+.1f MB\n", (g - f) / 1024}'
+if [ -n "${KEEP:-}" ]; then cp "$work/game" "$KEEP.game"; cp "$work/floor" "$KEEP.floor"; fi
