@@ -70,11 +70,8 @@ bool Game::reiniciarSudoku()
         return false;
     }
     setAllBackColors(fondoNormal);
-    for (int k = 1; k <= 81; ++k) {
-        const char ch = found.digits[k - 1];
-        const int d = digitValue(ch);
-        tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(d);
-        ws.setCellText(k, d > 0 ? std::string(1, ch) : "");
-    }
+    // Placed as a new game places it: the library may have changed since the puzzle was drawn,
+    // so the given cells are locked again from the line read now, not left as they were.
+    placePuzzleLine(found.digits);
     return true;
 }

@@ -1,0 +1,80 @@
+// Finding a puzzle by its label in a fuzzed library: the load of a saved game that names a label
+// of the library (cargar_sudoku_Click), and nuevoSudoku2 itself.
+// Input: the library file. The input length picks the label (any line after the header, so
+// puzzle lines and missing labels are tried too) and the difficulty code, "x" for an unknown one.
+#include "fuzz/harness.h"
+#include "puzzles/library.h"
+
+namespace {
+
+// A saved board unlike any puzzle: a digit in every cell, zeros in some.
+const std::string kSavedBoard = [] {
+    std::string s;
+    for (int k = 0; k < 81; ++k)
+        s += static_cast<char>('0' + (k * 7) % 10);
+    return s;
+}();
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace fuzz;
+    static const ProgramFolder folder;
+    const std::string library(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> lines = linesOf(library);
+    const std::string label = lines.size() > 1 ? lines[1 + size % (lines.size() - 1)] : "";
+    const std::string code = std::string("fmdx").substr(size % 4, 1);
+    folder.put(fileName(libraryNom(code)), library);
+    folder.put("partida.sdk", label + "\r\n" + code + "\r\n" + kSavedBoard + "\r\n");
+    const std::optional<std::string> record = recordOf(lines, label);
+
+    {
+        FakeWindowSystem ws;
+        Game game(ws);
+        startGameInProgress(ws, game);
+        ws.folder = folder.path();
+        const Snapshot before(ws, game);
+
+        game.cargar_sudoku_Click();
+
+        if (!ws.boxes.empty()) {
+            require(!record, "cargar_sudoku_Click refused a label that is in the library");
+            requireFailedCleanly(ws, game, before, "cargar_sudoku_Click");
+        } else {
+            require(record.has_value(), "cargar_sudoku_Click loaded a label that is not in the library");
+            require(ws.status == "SuDoku Cargado", "cargar_sudoku_Click: status");
+            require(game.idSudoku == label, "cargar_sudoku_Click: label");
+            require(game.dificultadActual == code && game.dificultadElegida == code, "cargar_sudoku_Click: difficulty");
+            requireMarks(ws, code, before, "cargar_sudoku_Click");
+            requireBoard(ws, game, kSavedBoard, "cargar_sudoku_Click");
+            for (int k = 1; k <= 81; ++k)
+                require(ws.cells[k].locked == ((*record)[k - 1] != '0'), "cargar_sudoku_Click: lock of cell " + std::to_string(k));
+            requireAllBacks(ws, fondoNormal, "cargar_sudoku_Click");
+        }
+    }
+    {
+        FakeWindowSystem ws;
+        Game game(ws);
+        startGameInProgress(ws, game);
+        ws.folder = folder.path();
+        game.idSudoku = label;
+        game.dificultadActual = code;
+        const Snapshot before(ws, game);
+
+        const bool placed = game.nuevoSudoku2();
+
+        if (!placed) {
+            require(!record, "nuevoSudoku2 refused a label that is in the library");
+            requireFailedCleanly(ws, game, before, "nuevoSudoku2");
+        } else {
+            require(record.has_value(), "nuevoSudoku2 placed a label that is not in the library");
+            require(ws.boxes.empty(), "nuevoSudoku2 succeeded with a box");
+            require(ws.status == before.status && game.idSudoku == label && game.dificultadActual == code,
+                    "nuevoSudoku2 changed more than the board");
+            requireBoard(ws, game, *record, "nuevoSudoku2");
+            requireGivensLocked(ws, *record, "nuevoSudoku2");
+        }
+    }
+    return 0;
+}
