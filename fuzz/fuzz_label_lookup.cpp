@@ -29,30 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     folder.put("partida.sdk", label + "\r\n" + code + "\r\n" + kSavedBoard + "\r\n");
     const std::optional<std::string> record = recordOf(lines, label);
 
-    {
-        FakeWindowSystem ws;
-        Game game(ws);
-        startGameInProgress(ws, game);
-        ws.folder = folder.path();
-        const Snapshot before(ws, game);
-
-        game.cargar_sudoku_Click();
-
-        if (!ws.boxes.empty()) {
-            require(!record, "cargar_sudoku_Click refused a label that is in the library");
-            requireFailedCleanly(ws, game, before, "cargar_sudoku_Click");
-        } else {
-            require(record.has_value(), "cargar_sudoku_Click loaded a label that is not in the library");
-            require(ws.status == "SuDoku Cargado", "cargar_sudoku_Click: status");
-            require(game.idSudoku == label, "cargar_sudoku_Click: label");
-            require(game.dificultadActual == code && game.dificultadElegida == code, "cargar_sudoku_Click: difficulty");
-            requireMarks(ws, code, before, "cargar_sudoku_Click");
-            requireBoard(ws, game, kSavedBoard, "cargar_sudoku_Click");
-            for (int k = 1; k <= 81; ++k)
-                require(ws.cells[k].locked == ((*record)[k - 1] != '0'), "cargar_sudoku_Click: lock of cell " + std::to_string(k));
-            requireAllBacks(ws, fondoNormal, "cargar_sudoku_Click");
-        }
-    }
+    requireLoad(folder, record, label, code, kSavedBoard);
     {
         FakeWindowSystem ws;
         Game game(ws);

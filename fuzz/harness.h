@@ -316,4 +316,33 @@ inline void requireMarks(const FakeWindowSystem& ws, const std::string& code, co
     require(ws.checked == expected, std::string(command) + ": menu marks");
 }
 
+// Loads the saved game in folder on a game in progress and checks the outcome: refused cleanly
+// when record (the library line of label) is missing, otherwise the saved game on the board.
+inline void requireLoad(const ProgramFolder& folder, const std::optional<std::string>& record, const std::string& label,
+                        const std::string& code, const std::string& board)
+{
+    FakeWindowSystem ws;
+    Game game(ws);
+    startGameInProgress(ws, game);
+    ws.folder = folder.path();
+    const Snapshot before(ws, game);
+
+    game.cargar_sudoku_Click();
+
+    if (!ws.boxes.empty()) {
+        require(!record, "cargar_sudoku_Click refused a loadable saved game");
+        requireFailedCleanly(ws, game, before, "cargar_sudoku_Click");
+        return;
+    }
+    require(record.has_value(), "cargar_sudoku_Click loaded a saved game it should refuse");
+    require(ws.status == "SuDoku Cargado", "cargar_sudoku_Click: status");
+    require(game.idSudoku == label, "cargar_sudoku_Click: label");
+    require(game.dificultadActual == code && game.dificultadElegida == code, "cargar_sudoku_Click: difficulty");
+    requireMarks(ws, code, before, "cargar_sudoku_Click");
+    requireBoard(ws, game, board, "cargar_sudoku_Click");
+    for (int k = 1; k <= 81; ++k)
+        require(ws.cells[k].locked == ((*record)[k - 1] != '0'), "cargar_sudoku_Click: lock of cell " + std::to_string(k));
+    requireAllBacks(ws, fondoNormal, "cargar_sudoku_Click");
+}
+
 }  // namespace fuzz
