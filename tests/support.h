@@ -1,0 +1,59 @@
+// Shared by every test: whole-file reading and writing, and a temporary program folder.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace support {
+
+namespace fs = std::filesystem;
+
+inline std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void writeBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The lines, each ended by CR LF, as the game writes its files.
+inline std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+// A program folder of its own under the temporary folder, with an empty game/ in it; removed
+// again at the end, whatever permissions a test left on it.
+struct ProgramFolder {
+    fs::path root;
+
+    explicit ProgramFolder(const std::string& name)
+        : root(fs::temp_directory_path() / ("cuadrix-" + std::to_string(::getpid()) + "-" + name))
+    {
+        fs::remove_all(root);
+        fs::create_directories(root / "game");
+    }
+    ~ProgramFolder()
+    {
+        std::error_code ignored;
+        fs::permissions(root / "game", fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(root, ignored);
+    }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    fs::path game(const std::string& file) const { return root / "game" / file; }
+};
+
+}  // namespace support
