@@ -93,18 +93,19 @@ Form1::~Form1()
     for (int i = 1; i <= 81; ++i) {
         cells_[i]->onKeyDown = nullptr;
         cells_[i]->onFocusIn = nullptr;
-        cells_[i]->onFocusOut = nullptr;
     }
 }
 
+// Each command has one action, shared by its menu item and its toolbar button.
 void Form1::buildMenus()
 {
-    struct Item { const char* name; const char* caption; QKeySequence shortcut; void (Game::*command)(); };
+    struct Item { const char* name; const char* caption; QKeySequence shortcut; Game::Command command; };
     const auto add = [this](QMenu* menu, const Item& item) {
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(item.name);
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, [this, command = item.command] { (game_.*command)(); });
+        commandActions_.emplace_back(item.command, action);
         return action;
     };
 
@@ -143,6 +144,7 @@ void Form1::buildMenus()
     add(ayuda, {"acerca", "&Acerca de...", {}, &Game::acerca_Click});
 }
 
+// Button n shows the action of the game's toolbar command n, with its own text and image.
 void Form1::buildToolbar(QWidget* clientArea)
 {
     Toolbar1 = new QToolBar(clientArea);
@@ -150,26 +152,25 @@ void Form1::buildToolbar(QWidget* clientArea)
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     Toolbar1->setGeometry(0, 0, px(clientWidth), px(cellTop[1]) - 4);
-    struct Button { int number; const char* text; const char* image; };
-    const Button buttons[] = {
-        {1, "Nuevo", "nuevo"}, {2, "Guardar Partida", "guardar"}, {3, "Cargar Partida", "cargar"},
-        {4, nullptr, nullptr}, {5, "Buscar errores", "buscar_errores"}, {6, "Solucionar", "solucionar"},
-    };
-    for (const Button& button : buttons) {
-        if (!button.text) {
+    struct Look { const char* text; const char* image; };
+    const Look looks[] = {{}, {"Nuevo", "nuevo"}, {"Guardar Partida", "guardar"}, {"Cargar Partida", "cargar"},
+                          {}, {"Buscar errores", "buscar_errores"}, {"Solucionar", "solucionar"}};
+    for (int n = 1; n < static_cast<int>(std::size(looks)); ++n) {
+        const Game::Command command = Game::toolbarCommand(n);
+        if (!command) {
             Toolbar1->addSeparator();
             continue;
         }
-        QAction* action = Toolbar1->addAction(QIcon(QString(":/artwork/%1.png").arg(button.image)), button.text);
-        action->setObjectName(QString("Toolbar1_%1").arg(button.number));
-        connect(action, &QAction::triggered, this, [this, n = button.number] { game_.toolbarButtonClick(n); });
-    }
-    for (QAction* action : Toolbar1->actions()) {
-        if (QWidget* widget = Toolbar1->widgetForAction(action)) {
-            widget->setFocusPolicy(Qt::NoFocus);
-            widget->setAccessibleName(action->text());
-            widget->setToolTip(action->text());
-        }
+        QAction* action = std::find_if(commandActions_.begin(), commandActions_.end(),
+                                       [command](const auto& entry) { return entry.first == command; })->second;
+        action->setIcon(QIcon(QString(":/artwork/%1.png").arg(looks[n].image)));
+        action->setIconText(looks[n].text);
+        action->setToolTip(looks[n].text);
+        Toolbar1->addAction(action);
+        QWidget* button = Toolbar1->widgetForAction(action);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(looks[n].text);
+        toolbarButtons_[n] = action;
     }
 }
 
@@ -187,8 +188,7 @@ void Form1::buildBoard(QWidget* clientArea)
         cell->setGeometry(px(cellLeft[columnOf(i)]), px(cellTop[rowOf(i)]), px(cellSize), px(cellSize));
         cell->setFocusPolicy(Qt::ClickFocus);
         cell->onKeyDown = [this](int index, int keyCode) { game_.Text1_KeyDown(index, keyCode); };
-        cell->onFocusIn = [this](int index, Qt::FocusReason reason) { cellFocusIn(index, reason); };
-        cell->onFocusOut = [this](int index, Qt::FocusReason reason) { cellFocusOut(index, reason); };
+        cell->onFocusIn = [this](int index) { cellFocusIn(index); };
         cells_[i] = cell;
     }
     cells_[1]->setFocus();
@@ -209,47 +209,24 @@ void Form1::start()
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(name); }
+QAction* Form1::toolbarButton(int number) const { return toolbarButtons_[number]; }
 
-// Focus: a focus-in on a cell other than the one that last had it is a new focus, whatever
-// its reason; losing the focus to a menu, a box or another window is not a commit.
-void Form1::cellFocusIn(int i, Qt::FocusReason)
+// A focus the player put on a cell (mouse, Tab, or the window coming back) is reported once Qt
+// has finished the focus change, since the game may answer it with a box. Losing the focus to
+// a menu, a box or another window is not reported: it is not a commit.
+void Form1::cellFocusIn(int i)
 {
-    if (focusHeld_ && i == focusCell_)
+    if (movingFocus_)
         return;
-    if (focusHeld_ && focusCell_ != 0)
-        commitLeftCell(focusCell_);
-    focusCell_ = i;
-    focusHeld_ = true;
-    game_.Text1_GotFocus(i);
+    playerFocus_ = i;
+    QMetaObject::invokeMethod(this, &Form1::reportPlayerFocus, Qt::QueuedConnection);
 }
 
-void Form1::cellFocusOut(int i, Qt::FocusReason reason)
+void Form1::reportPlayerFocus()
 {
-    if (ending_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
-        || reason == Qt::MenuBarFocusReason)
-        return;
-    focusHeld_ = false;
-    commitLeftCell(i);
-}
-
-// A box opened inside a focus change breaks it, so the commit's box and its move of the focus
-// back to the cell wait until the focus change is over.
-void Form1::commitLeftCell(int i)
-{
-    ++inCommit_;
-    game_.Text1_LostFocus(i);
-    --inCommit_;
-    if (!deferred_.empty())
-        QTimer::singleShot(0, this, &Form1::runDeferred);
-}
-
-void Form1::runDeferred()
-{
-    while (!deferred_.empty()) {
-        auto action = std::move(deferred_.front());
-        deferred_.pop_front();
-        action();
-    }
+    const int i = std::exchange(playerFocus_, 0);
+    if (i != 0 && cells_[i]->hasFocus())
+        game_.cellFocusedByPlayer(i);
 }
 
 void Form1::setCellText(int i, const std::string& text) { cells_[i]->setText(QString::fromStdString(text)); }
@@ -315,11 +292,9 @@ bool Form1::cellLocked(int i) const { return cells_[i]->isLocked(); }
 
 void Form1::setFocusToCell(int i)
 {
-    if (inCommit_) {
-        deferred_.push_back([this, i] { setFocusToCell(i); });
-        return;
-    }
+    movingFocus_ = true;
     cells_[i]->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
 }
 
 void Form1::setMenuChecked(MenuItem item, bool checked)
@@ -336,13 +311,8 @@ void Form1::setStatusWidth(int twips) { statusText_->setMinimumWidth(std::min(px
 
 Answer Form1::messageBox(const std::string& prompt, const std::string& title, Buttons buttons)
 {
-    const QString qPrompt = QString::fromStdString(prompt);
     const QString qTitle = title.empty() ? QStringLiteral("Cuadrix") : QString::fromStdString(title);
-    if (inCommit_) {
-        deferred_.push_back([this, qPrompt, qTitle, buttons] { execMessageBox(qPrompt, qTitle, buttons); });
-        return Answer::OK;
-    }
-    return execMessageBox(qPrompt, qTitle, buttons);
+    return execMessageBox(QString::fromStdString(prompt), qTitle, buttons);
 }
 
 Answer Form1::execMessageBox(const QString& prompt, const QString& title, Buttons buttons)

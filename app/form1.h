@@ -4,10 +4,10 @@
 #include <QMainWindow>
 #include <QPalette>
 #include <QPointer>
-#include <deque>
 #include <functional>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "app/game.h"
 #include "app/splash.h"
@@ -35,6 +35,7 @@ public:
     Game& game() { return game_; }
     TextCell* Text1(int i) const { return cells_[i]; }
     QAction* menuItem(const char* name) const;
+    QAction* toolbarButton(int number) const;
     QToolBar* toolbar() const { return Toolbar1; }
     QLabel* statusLine() const { return statusText_; }
     Form3* helpWindow() const { return help_; }
@@ -82,22 +83,20 @@ private:
     MessageBoxFunction messageBox_;
     bool ending_ = false;
 
-    // Focus bookkeeping: the cell that last received the focus, and whether it still holds it
-    // (or lost it only to a menu, a box or another window, which is not a commit).
-    int focusCell_ = 0;
-    bool focusHeld_ = false;
-    int inCommit_ = 0;
-    std::deque<std::function<void()>> deferred_;
+    std::vector<std::pair<Game::Command, QAction*>> commandActions_;
+    QAction* toolbarButtons_[7] = {};
+    // A cell the player put the focus on, reported once Qt has finished the focus change;
+    // focus moves the game asks for are not reported back to it.
+    int playerFocus_ = 0;
+    bool movingFocus_ = false;
     // Cell palettes by (text colour, base colour), -1 for one left to the style.
     std::map<std::pair<qint64, qint64>, QPalette> cellPalettes_;
 
     void buildMenus();
     void buildToolbar(QWidget* clientArea);
     void buildBoard(QWidget* clientArea);
-    void cellFocusIn(int i, Qt::FocusReason reason);
-    void cellFocusOut(int i, Qt::FocusReason reason);
-    void commitLeftCell(int i);
+    void cellFocusIn(int i);
+    void reportPlayerFocus();
     void setCellColour(int i, QPalette::ColorRole role, Colour colour);
-    void runDeferred();
     Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };

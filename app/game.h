@@ -8,8 +8,7 @@
 #include "app/window_system.h"
 #include "puzzles/library.h"
 
-class FileOps;
-FileOps& systemFileOps();
+#include "savegame/file_ops.h"
 
 // The digit grid, indexed (row 1..9, column 1..9); index 0 of each dimension is unused.
 using Tablero = std::array<std::array<std::int16_t, 10>, 10>;
@@ -19,7 +18,8 @@ inline const std::string partidaNom = "\\game\\partida.sdk";
 
 class Game {
 public:
-    explicit Game(WindowSystem& ws) : ws(ws) {}
+    // A save goes through fileOps; tests give one that fails.
+    explicit Game(WindowSystem& ws, FileOps& fileOps = systemFileOps()) : ws(ws), fileOps(fileOps) {}
 
     // State of the game in progress.
     Tablero tablero{};
@@ -29,14 +29,15 @@ public:
     std::string celdaActualTxt;
     std::int16_t celdaActual = 0;
     std::int16_t salidaCancelada = 0;
-    // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
-    bool puzzleOnBoard = false;
-    // The file-system calls of a save; tests put failing ones here.
-    FileOps* saveFileOps = &systemFileOps();
+
+    bool hasPuzzle() const { return puzzleOnBoard; }
+
+    using Command = void (Game::*)();
 
     // Start-up and toolbar (app/).
     void Form_Load();
-    void toolbarButtonClick(int button);
+    // The command of toolbar button n (1..6), or nullptr for the separator and unknown numbers.
+    static Command toolbarCommand(int button);
 
     // Exit (app/).
     void Cexit();
@@ -51,8 +52,10 @@ public:
     void medio_Click();
     void dificil_Click();
 
-    // Cell editing (board/).
+    // Cell editing (board/). The window reports each key in a cell, and each focus the player
+    // put on a cell by the mouse or Tab; the game runs the commit and the highlight itself.
     void Text1_KeyDown(int index, int keyCode);
+    void cellFocusedByPlayer(int index);
     void Text1_GotFocus(int index);
     void Text1_LostFocus(int index);
 
@@ -79,7 +82,13 @@ public:
 
 private:
     WindowSystem& ws;
+    FileOps& fileOps;
+    // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
+    bool puzzleOnBoard = false;
+    // The cell that holds the keyboard focus, 0 before any has had it.
+    int focusedCell = 0;
 
+    void giveFocus(int index);
     void placePuzzleLine(const std::string& p);
     void setAllBackColors(Colour colour);
     void setDifficultyMarks(const std::string& dificultad);

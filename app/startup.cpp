@@ -1,4 +1,6 @@
 // Start-up of the main window, the toolbar's routing, and small helpers shared by the commands.
+#include <iterator>
+
 #include "app/game.h"
 
 void Game::Form_Load()
@@ -12,16 +14,15 @@ void Game::Form_Load()
     ws.setStatusWidth(30000);
 }
 
-void Game::toolbarButtonClick(int button)
+Game::Command Game::toolbarCommand(int button)
 {
-    switch (button) {
-    case 1: nuevo_sudoku_Click(); break;
-    case 2: guardar_sudoku_Click(); break;
-    case 3: cargar_sudoku_Click(); break;
-    case 5: check_Click(); break;
-    case 6: solucionar_sudoku_Click(); break;
-    default: break;  // the separator
-    }
+    static const Command buttons[] = {
+        nullptr,  // buttons are numbered from 1
+        &Game::nuevo_sudoku_Click, &Game::guardar_sudoku_Click, &Game::cargar_sudoku_Click,
+        nullptr,  // the separator
+        &Game::check_Click, &Game::solucionar_sudoku_Click,
+    };
+    return button >= 1 && button < static_cast<int>(std::size(buttons)) ? buttons[button] : nullptr;
 }
 
 void Game::setAllBackColors(Colour colour)

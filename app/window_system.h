@@ -31,7 +31,7 @@ public:
     virtual void setCellBackColor(int i, Colour colour) = 0;
     virtual void setCellLocked(int i, bool locked) = 0;
     virtual bool cellLocked(int i) const = 0;
-    // Moving the focus runs the commit of the cell left, then the highlight of cell i.
+    // Moves the keyboard focus to cell i; the game has already run the commit and the highlight.
     virtual void setFocusToCell(int i) = 0;
 
     virtual void setMenuChecked(MenuItem item, bool checked) = 0;
@@ -39,7 +39,8 @@ public:
     virtual void setStatusText(const std::string& text) = 0;
     virtual void setStatusWidth(int twips) = 0;
 
-    // A modal box; an empty title shows the application's title "Cuadrix".
+    // A modal box, shown at once; returns the button pressed. An empty title shows the
+    // application's title "Cuadrix".
     virtual Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) = 0;
 
     virtual void showMainWindow() = 0;

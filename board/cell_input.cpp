@@ -34,7 +34,7 @@ bool changesNothing(int keyCode)
 void Game::Text1_KeyDown(int index, int keyCode)
 {
     if (const int target = arrowTarget(index, keyCode)) {
-        ws.setFocusToCell(target);
+        giveFocus(target);
         return;
     }
     if (changesNothing(keyCode) || ws.cellLocked(index))
@@ -47,6 +47,29 @@ void Game::Text1_KeyDown(int index, int keyCode)
         ws.setCellText(index, " ");
 }
 
+// The window has already moved its focus to the cell; a cell that still holds the focus (it
+// only lost it to a menu, a box or another window) gets nothing new.
+void Game::cellFocusedByPlayer(int index)
+{
+    giveFocus(index);
+}
+
+// Moving the focus: the commit of the cell left, then the highlight of the new one. A refused
+// entry keeps the focus in the cell left, and the move ends there.
+void Game::giveFocus(int index)
+{
+    const int left = focusedCell;
+    if (index == left)
+        return;
+    focusedCell = index;
+    if (left != 0)
+        Text1_LostFocus(left);
+    if (focusedCell != index)
+        return;
+    ws.setFocusToCell(index);
+    Text1_GotFocus(index);
+}
+
 void Game::Text1_GotFocus(int index)
 {
     ws.setCellBackColor(index, fondoFoco);
@@ -55,7 +78,7 @@ void Game::Text1_GotFocus(int index)
 }
 
 // The commit: the cell's digit goes into tablero. "" and " " both leave the cell empty (0);
-// anything but "1".."9" is refused, and the player is sent back to the cell.
+// anything but "1".."9" is refused: the message, then the focus goes back to the cell.
 void Game::Text1_LostFocus(int index)
 {
     const std::string t = ws.cellText(index);
@@ -72,7 +95,9 @@ void Game::Text1_LostFocus(int index)
         tablero[r][c] = static_cast<std::int16_t>(t[0] - '0');
     } else {
         ws.messageBox("Introdueix un Nombre!", "", Buttons::OK);
+        focusedCell = index;
         ws.setFocusToCell(index);
+        Text1_GotFocus(index);
     }
     ws.setCellBackColor(index, fondoNormal);
 }

@@ -81,14 +81,7 @@ void TextCell::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     if (onFocusIn)
-        onFocusIn(index_, event->reason());
-}
-
-void TextCell::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (onFocusOut)
-        onFocusOut(index_, event->reason());
+        onFocusIn(index_);
 }
 
 // The context-menu key is a key like any other here; the mouse still opens the menu.

@@ -17,14 +17,12 @@ public:
 
     // Set by the main window; cleared before it goes away.
     std::function<void(int index, int keyCode)> onKeyDown;
-    std::function<void(int index, Qt::FocusReason reason)> onFocusIn;
-    std::function<void(int index, Qt::FocusReason reason)> onFocusOut;
+    std::function<void(int index)> onFocusIn;
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,14 +1,11 @@
-// A window system for the logic tests: records every cell attribute, focus, mark, status text and
-// box, answers boxes from a script, and moves the focus the way the Qt windows do.
+// A window system for the logic tests: records what the game shows and answers boxes from a script.
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "app/window_system.h"
 
 struct FakeCell {
@@ -27,14 +24,12 @@ struct ShownBox {
 
 class FakeWindowSystem : public WindowSystem {
 public:
-    Game* game = nullptr;           // receives the focus events
     FakeCell cells[82];
-    int focused = 0;                // the cell with the focus, 0 for none
+    int focused = 0;  // the cell the game last put the keyboard focus on
     std::map<MenuItem, bool> checked{{MenuItem::facil, true}, {MenuItem::medio, false}, {MenuItem::dificil, false}};
     std::string status;
-    int statusWidth = 0;
     std::vector<ShownBox> boxes;
-    std::deque<Answer> answers;     // answers for the next boxes; OK when empty
+    std::deque<Answer> answers;  // answers for the next boxes; OK when empty
     std::string folder;
     bool splashShown = false, splashTimerOn = false, mainShown = false, ended = false, aboutShown = false;
     std::vector<std::string> helpAddresses;
@@ -46,36 +41,10 @@ public:
     void setCellBackColor(int i, Colour colour) override { cells[i].back = colour; }
     void setCellLocked(int i, bool locked) override { cells[i].locked = locked; }
     bool cellLocked(int i) const override { return cells[i].locked; }
-
-    // A focus move asked for during a commit happens after it, as the real windows do it.
-    void setFocusToCell(int i) override
-    {
-        if (inCommit) {
-            deferred.push_back([this, i] { setFocusToCell(i); });
-            return;
-        }
-        if (i == focused)
-            return;
-        const int old = focused;
-        focused = i;
-        if (old && game) {
-            inCommit = true;
-            game->Text1_LostFocus(old);
-            inCommit = false;
-        }
-        if (game)
-            game->Text1_GotFocus(i);
-        while (!deferred.empty()) {
-            auto next = deferred.front();
-            deferred.pop_front();
-            next();
-        }
-    }
-
+    void setFocusToCell(int i) override { focused = i; }
     void setMenuChecked(MenuItem item, bool on) override { checked[item] = on; }
     void setStatusText(const std::string& text) override { status = text; }
-    void setStatusWidth(int twips) override { statusWidth = twips; }
-
+    void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override
     {
         boxes.push_back({prompt, title, buttons});
@@ -85,7 +54,6 @@ public:
         answers.pop_front();
         return answer;
     }
-
     void showMainWindow() override { mainShown = true; }
     void showSplash() override { splashShown = true; }
     void hideSplash() override { splashShown = false; }
@@ -96,9 +64,6 @@ public:
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
 
-    // Typing: the key goes to the cell with the focus.
-    void key(int keyCode) { game->Text1_KeyDown(focused, keyCode); }
-
     // The 81 texts in cell order, "." for "" and "_" for " ".
     std::string boardTexts() const
     {
@@ -107,8 +72,4 @@ public:
             s += cells[i].text.empty() ? "." : cells[i].text == " " ? "_" : cells[i].text;
         return s;
     }
-
-private:
-    bool inCommit = false;
-    std::deque<std::function<void()>> deferred;
 };

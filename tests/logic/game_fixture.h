@@ -1,105 +1,109 @@
-// A game on the fake window system with its own temporary program folder and data files.
+// A game on the fake window system, in a temporary program folder with hand-written puzzles.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "app/game.h"
+#include "board/key_codes.h"
 #include "tests/logic/fake_window_system.h"
+#include "tests/support.h"
 
-namespace fs = std::filesystem;
-
-// A valid complete grid, with its digits renamed by variant so each puzzle differs.
-inline std::string solutionLine(int variant)
+// A complete grid; row r is the row above it shifted by three, or by one at a box border:
+// 123456789 / 456789123 / 789123456 / 234567891 / ...
+inline std::string solutionLine(int shift = 0)
 {
     std::string s;
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
-            s += static_cast<char>('1' + ((r * 3 + r / 3 + c) % 9 + variant) % 9);
+            s += static_cast<char>('1' + (r * 3 + r / 3 + c + shift) % 9);
     return s;
 }
 
-// The grid with about half of its cells empty.
-inline std::string puzzleLine(int variant)
+// Only cells 2, 41 and 80 are given, so every other cell can be typed into; shift makes
+// another puzzle with the same given cells.
+inline std::string puzzleLine(int shift = 0)
 {
-    std::string p = solutionLine(variant);
-    for (int k = 0; k < 81; ++k)
-        if ((k * 7 + variant) % 3 != 0)
-            p[k] = '0';
+    std::string p(81, '0');
+    for (int given : {2, 41, 80})
+        p[given - 1] = solutionLine(shift)[given - 1];
     return p;
 }
 
 class GameTest : public ::testing::Test {
 protected:
+    support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
     Game game{ws};
-    fs::path folder;
 
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("cuadrix-test-" + std::to_string(::getpid()) + "-"
-                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder / "game");
-        ws.folder = folder.string();
-        ws.game = &game;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::permissions(folder / "game", fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder, ignored);
+        ws.folder = folder.root.string();
+        writeLibraries();
     }
 
-    void writeFile(const std::string& name, const std::vector<std::string>& lines, const std::string& eol = "\r\n")
+    void writeLibraries()
     {
-        std::ofstream out(folder / "game" / name, std::ios::binary);
-        for (const auto& line : lines)
-            out << line << eol;
-    }
-    std::string readBytes(const std::string& name)
-    {
-        std::ifstream in(folder / "game" / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    // A library of count puzzles labelled "<prefix> <k>" with its solution file; puzzle k uses variant k.
-    void writeLibrary(const std::string& library, const std::string& solutions, const std::string& prefix, int count)
-    {
-        std::vector<std::string> lib{"Biblioteca " + prefix}, sol{"Biblioteca " + prefix};
-        for (int k = 1; k <= count; ++k) {
-            lib.push_back(prefix + " " + std::to_string(k));
-            lib.push_back(puzzleLine(k));
-            sol.push_back(prefix + " " + std::to_string(k));
-            sol.push_back(solutionLine(k));
+        // Records 1 and 2, the ones a new game draws from, hold the same puzzle: the cells a test
+        // types into do not depend on the draw. The medium and hard puzzles differ from it.
+        const char* levels[][3] = {{"facil.sdk", "sol_fac.sdk", "Facil"}, {"medio.sdk", "sol_med.sdk", "Medio"},
+                                   {"dificil.sdk", "sol_dif.sdk", "Dificil"}};
+        for (int level = 0; level < 3; ++level) {
+            std::vector<std::string> lib{"Biblioteca"}, sol{"Soluciones"};
+            for (int k = 1; k <= 3; ++k) {
+                const std::string label = std::string(levels[level][2]) + " " + std::to_string(k);
+                const int shift = level + (k == 3 ? 4 : 0);
+                lib.insert(lib.end(), {label, puzzleLine(shift)});
+                sol.insert(sol.end(), {label, solutionLine(shift)});
+            }
+            writeFile(levels[level][0], lib);
+            writeFile(levels[level][1], sol);
         }
-        writeFile(library, lib);
-        writeFile(solutions, sol);
     }
-    void writeAllLibraries()
+
+    void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        writeLibrary("facil.sdk", "sol_fac.sdk", "Facil", 10);
-        writeLibrary("medio.sdk", "sol_med.sdk", "Medio", 10);
-        writeLibrary("dificil.sdk", "sol_dif.sdk", "Dificil", 10);
+        support::writeBytes(folder.game(name), support::crlf(lines));
     }
+    std::string readFile(const std::string& name) const { return support::readBytes(folder.game(name)); }
 
     // Start-up as the window does it: load, then cell 1 takes the focus.
     void start()
     {
         game.Form_Load();
-        ws.setFocusToCell(1);
+        game.cellFocusedByPlayer(1);
+    }
+    // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
+    void type(int i, int keyCode, int then = 0)
+    {
+        game.cellFocusedByPlayer(i);
+        game.Text1_KeyDown(i, keyCode);
+        if (then)
+            game.cellFocusedByPlayer(then);
+    }
+    void typeDigit(int i, int digit, int then = 0) { type(i, vk::Digit0 + digit, then); }
+
+    int value(int index) const { return game.tablero[rowOf(index)][columnOf(index)]; }
+    std::string tableroDigits() const
+    {
+        std::string s;
+        for (int k = 1; k <= 81; ++k)
+            s += static_cast<char>('0' + value(k));
+        return s;
+    }
+    std::vector<Colour> backs() const
+    {
+        std::vector<Colour> b;
+        for (int i = 1; i <= 81; ++i)
+            b.push_back(ws.cells[i].back);
+        return b;
     }
 
-    // A copy of everything a failed command must leave as it was.
+    // Everything a refused command must leave as it was.
     struct Snapshot {
-        Tablero tablero;
-        std::string idSudoku, dificultadActual, dificultadElegida, board, status;
+        std::string tablero, idSudoku, dificultadActual, dificultadElegida, board, status;
         std::vector<Colour> backs;
         std::map<MenuItem, bool> checked;
         bool operator==(const Snapshot& o) const
@@ -111,20 +115,7 @@ protected:
     };
     Snapshot snapshot() const
     {
-        Snapshot s{game.tablero, game.idSudoku, game.dificultadActual, game.dificultadElegida, ws.boardTexts(),
-                   ws.status, {}, ws.checked};
-        for (int i = 1; i <= 81; ++i)
-            s.backs.push_back(ws.cells[i].back);
-        return s;
-    }
-
-    // The board as digits, tablero order.
-    std::string tableroDigits() const
-    {
-        std::string s;
-        for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c)
-                s += static_cast<char>('0' + game.tablero[r][c]);
-        return s;
+        return {tableroDigits(), game.idSudoku, game.dificultadActual, game.dificultadElegida, ws.boardTexts(),
+                ws.status,       backs(),      ws.checked};
     }
 };

@@ -31,7 +31,7 @@ protected:
         });
         form->start();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->game().celdaActual == 1; }));
     }
     void TearDown() override
     {
@@ -42,7 +42,19 @@ protected:
     void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(qtKey), modifiers);
+        settle();
+    }
+    // A mouse click on cell i; the window reports the focus once Qt has finished moving it.
+    void click(int i)
+    {
+        QTest::mouseClick(form->Text1(i), Qt::LeftButton);
+        settle();
+    }
+    // Runs the events a step posted, and the focus report they may post in turn.
+    static void settle()
+    {
         QApplication::processEvents();
+        QApplication::sendPostedEvents();
     }
     int focusedCell() const
     {
