@@ -58,7 +58,7 @@ bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
     }
     const std::string lines[3] = {idSudoku, dificultadActual, board};
     const std::string path = dataPath(Ruta, Nom);
-    if (const int error = writeLinesAtomically(path, lines, *saveFileOps)) {
+    if (const int error = writeLinesAtomically(path, lines, fileOps)) {
         message("No se ha podido guardar la partida en " + path + ": " + saveFailureReason(error)
                 + " La partida guardada anterior no se ha modificado.");
         return false;
