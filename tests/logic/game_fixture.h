@@ -84,6 +84,7 @@ protected:
             game.cellFocusedByPlayer(then);
     }
     void typeDigit(int i, int digit, int then = 0) { type(i, vk::Digit0 + digit, then); }
+    std::vector<Colour> all(Colour c) const { return std::vector<Colour>(81, c); }
 
     int value(int index) const { return game.tablero[rowOf(index)][columnOf(index)]; }
     std::string tableroDigits() const
@@ -102,20 +103,14 @@ protected:
     }
 
     // Everything a refused command must leave as it was.
-    struct Snapshot {
-        std::string tablero, idSudoku, dificultadActual, dificultadElegida, board, status;
-        std::vector<Colour> backs;
-        std::map<MenuItem, bool> checked;
-        bool operator==(const Snapshot& o) const
-        {
-            return tablero == o.tablero && idSudoku == o.idSudoku && dificultadActual == o.dificultadActual
-                && dificultadElegida == o.dificultadElegida && board == o.board && status == o.status
-                && backs == o.backs && checked == o.checked;
-        }
-    };
-    Snapshot snapshot() const
+    std::string snapshot() const
     {
-        return {tableroDigits(), game.idSudoku, game.dificultadActual, game.dificultadElegida, ws.boardTexts(),
-                ws.status,       backs(),      ws.checked};
+        std::string s = tableroDigits() + "|" + game.idSudoku + "|" + game.dificultadActual + "|"
+            + game.dificultadElegida + "|" + ws.boardTexts() + "|" + ws.status + "|";
+        for (Colour back : backs())
+            s += std::to_string(back) + ",";
+        for (auto [item, on] : ws.checked)
+            s += on ? "x" : "-";
+        return s;
     }
 };

@@ -64,7 +64,7 @@ TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
         EXPECT_EQ(game.dificultadActual, c.code);
         EXPECT_EQ(game.idSudoku.substr(0, c.library.size()), c.library);
         EXPECT_EQ(ws.status, "Nuevo SuDoku Cargado");
-        EXPECT_EQ(backs(), std::vector<Colour>(81, fondoNormal));
+        EXPECT_EQ(backs(), all(fondoNormal));
     }
 }
 
@@ -90,7 +90,7 @@ TEST_F(GameTest, ADamagedLibraryIsReportedAndChangesNothing)
         writeFile("facil.sdk", lines);
         ws.cells[5].text = "7";
         ws.cells[6].back = fondoError;
-        const Snapshot before = snapshot();
+        const std::string before = snapshot();
         const std::size_t boxes = ws.boxes.size();
         game.nuevo_sudoku_Click();
         EXPECT_EQ(snapshot(), before) << lines.size();

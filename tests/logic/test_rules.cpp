@@ -81,7 +81,7 @@ TEST_F(RulesTest, SolveColoursRightAndCorrectedDigitsAndRestartPutsThePuzzleBack
     std::string puzzle = puzzleLine();
     std::replace(puzzle.begin(), puzzle.end(), '0', '.');
     EXPECT_EQ(ws.boardTexts(), puzzle);
-    EXPECT_EQ(backs(), std::vector<Colour>(81, fondoNormal));
+    EXPECT_EQ(backs(), all(fondoNormal));
     EXPECT_TRUE(ws.cells[41].locked && ws.cells[41].bold);
 }
 
@@ -89,6 +89,7 @@ TEST_F(RulesTest, TheSolutionLineIsTheLineAfterTheFirstLineEqualToTheLabel)
 {
     std::string first = solutionLine();
     first[0] = '0';
+    typeDigit(1, 1, 3);
     writeFile("sol_fac.sdk", {game.idSudoku, first + "999999999", game.idSudoku, solutionLine(3)});
     game.solucionar_sudoku_Click();
     EXPECT_EQ(tableroDigits(), first);
@@ -110,7 +111,7 @@ TEST_F(RulesTest, SolveAndRestartRefuseFilesThatDoNotFitAndChangeNothing)
                 std::filesystem::remove(folder.game(name));
             else
                 writeFile(name, lines);
-            const Snapshot before = snapshot();
+            const std::string before = snapshot();
             const std::size_t boxes = ws.boxes.size();
             (game.*command)();
             EXPECT_EQ(snapshot(), before) << name << " " << lines.size();

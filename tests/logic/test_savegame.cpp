@@ -14,12 +14,14 @@ TEST_F(SavedGameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBrings
 {
     typeDigit(81, 3);
     ws.cells[5].back = fondoError;
+    game.tablero[5][1] = 10;  // out of range: saved as an empty cell
+    game.tablero[5][2] = -1;
     game.guardar_sudoku_Click();
     std::string digits = puzzleLine();
     digits[80] = '3';
     EXPECT_EQ(readFile("partida.sdk"), game.idSudoku + "\r\nf\r\n" + digits + "\r\n");
     EXPECT_EQ(ws.status, "Partida guardada");
-    EXPECT_EQ(backs(), std::vector<Colour>(81, fondoNormal));
+    EXPECT_EQ(backs(), all(fondoNormal));
 
     const std::string saved = ws.boardTexts();
     typeDigit(1, 6, 81);
@@ -30,7 +32,7 @@ TEST_F(SavedGameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBrings
     EXPECT_EQ(ws.boardTexts(), saved);
     EXPECT_EQ(tableroDigits(), digits);
     EXPECT_EQ(ws.status, "SuDoku Cargado");
-    EXPECT_EQ(backs(), std::vector<Colour>(81, fondoNormal));
+    EXPECT_EQ(backs(), all(fondoNormal));
     EXPECT_TRUE(ws.checked[MenuItem::facil] && !ws.checked[MenuItem::dificil]);
     EXPECT_EQ(game.dificultadElegida, "f");
     EXPECT_FALSE(ws.cells[81].locked || ws.cells[81].bold);
@@ -76,7 +78,7 @@ TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
             std::filesystem::remove(folder.game("partida.sdk"));
         else
             writeFile("partida.sdk", lines);
-        const Snapshot before = snapshot();
+        const std::string before = snapshot();
         const std::size_t boxes = ws.boxes.size();
         game.cargar_sudoku_Click();
         EXPECT_EQ(snapshot(), before) << lines.size();

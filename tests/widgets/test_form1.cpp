@@ -48,7 +48,25 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 8);
     EXPECT_EQ(form->Text1(open)->palette().color(QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(form->Text1(below)->palette().color(QPalette::Base), toQColor(fondoFoco));
-    EXPECT_EQ(form->Text1(open)->accessibleName().right(1), "8");
+    EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
+}
+
+// The board as the player sees it: equal cells with wider gaps at the box borders, large digits,
+// between the toolbar and the status line, in a window that keeps its size.
+TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGaps)
+{
+    const QRect first = form->Text1(1)->geometry();
+    for (int k = 1; k < 9; ++k) {
+        const int gap = k % 3 == 0 ? 56 : 48;
+        EXPECT_EQ(form->Text1(k + 1)->x() - form->Text1(k)->x(), gap) << k;
+        EXPECT_EQ(form->Text1(9 * k + 1)->y() - form->Text1(9 * k - 8)->y(), gap) << k;
+    }
+    for (int i = 1; i <= 81; ++i)
+        EXPECT_EQ(form->Text1(i)->size(), first.size());
+    EXPECT_GE(QFontInfo(form->Text1(1)->font()).pixelSize(), 30);
+    EXPECT_LE(form->toolbar()->geometry().bottom(), first.top());
+    EXPECT_GT(form->statusLine()->mapTo(form.get(), QPoint()).y(), form->Text1(81)->mapTo(form.get(), QPoint(0, 40)).y());
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
 }
 
 TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
