@@ -19,7 +19,7 @@ inline const std::string partidaNom = "\\game\\partida.sdk";
 
 class Game {
 public:
-    explicit Game(WindowSystem& ws) : ws(ws) {}
+    explicit Game(WindowSystem& ws, FileOps& fileOps = systemFileOps()) : ws(ws), fileOps(fileOps) {}
 
     // State of the game in progress.
     Tablero tablero{};
@@ -31,8 +31,6 @@ public:
     std::int16_t salidaCancelada = 0;
     // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
     bool puzzleOnBoard = false;
-    // The file-system calls of a save; tests put failing ones here.
-    FileOps* saveFileOps = &systemFileOps();
 
     // Start-up and toolbar (app/).
     void Form_Load();
@@ -79,6 +77,7 @@ public:
 
 private:
     WindowSystem& ws;
+    FileOps& fileOps;
 
     void placePuzzleLine(const std::string& p);
     void setAllBackColors(Colour colour);

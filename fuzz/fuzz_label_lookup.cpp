@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = linesOf(library);
     const std::string label = lines.size() > 1 ? lines[1 + size % (lines.size() - 1)] : "";
     const std::string code = std::string("fmdx").substr(size % 4, 1);
-    folder.put(fileName(libraryNom(code)), library);
+    folder.put(fileName(levelOf(code).libraryNom), library);
     folder.put("partida.sdk", label + "\r\n" + code + "\r\n" + kSavedBoard + "\r\n");
     const std::optional<std::string> record = recordOf(lines, label);
 

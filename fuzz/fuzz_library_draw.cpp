@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const ProgramFolder folder;
     const std::string library(reinterpret_cast<const char*>(data), size);
     const std::string code = std::string("fmd").substr(size % 3, 1);
-    folder.put(fileName(libraryNom(code)), library);
+    folder.put(fileName(levelOf(code).libraryNom), library);
 
     FakeWindowSystem ws;
     Game game(ws);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = linesOf(saved);
     std::optional<std::string> record;
     if (lines.size() >= 3 && startsWith81Digits(lines[2]))
-        record = recordOf(linesOf(shippedFile(fileName(libraryNom(lines[1])))), lines[0]);
+        record = recordOf(linesOf(shippedFile(fileName(levelOf(lines[1]).libraryNom))), lines[0]);
 
     const auto line = [&lines](std::size_t n) { return n < lines.size() ? lines[n] : std::string(); };
     requireLoad(folder, record, line(0), line(1), line(2));

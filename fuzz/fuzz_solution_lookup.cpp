@@ -4,7 +4,7 @@
 // length picks the difficulty of the game in progress.
 #include "fuzz/harness.h"
 #include "puzzles/library.h"
-#include "rules/key_line.h"
+
 
 namespace {
 
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = splitInput(data, size, 3);
     const std::string label = parts[0].value_or("");
     const std::string code = std::string("fmd").substr(size % 3, 1);
-    folder.put(fileName(solutionNom(code)), parts[1]);
-    folder.put(fileName(libraryNom(code)), parts[2]);
+    folder.put(fileName(levelOf(code).solutionNom), parts[1]);
+    folder.put(fileName(levelOf(code).libraryNom), parts[2]);
 
     {
         FakeWindowSystem ws;

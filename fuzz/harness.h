@@ -181,8 +181,6 @@ inline const std::string& shippedFile(const std::string& name)
     return it->second;
 }
 
-inline std::string fileName(const std::string& fixedPart) { return fixedPart.substr(fixedPart.rfind('\\') + 1); }
-
 // A folder holding the shipped libraries and solution files; the game in progress comes from it.
 inline const ProgramFolder& shippedFolder()
 {

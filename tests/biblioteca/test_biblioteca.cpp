@@ -258,19 +258,19 @@ TEST_F(GameCopy, ImportLeavesADamagedLibraryUntouched)
 TEST_F(GameCopy, GeneratedPuzzlesCarryTheLevelsRatingAndASeedRepeatsThem)
 {
     fs::copy(game_, root_ / "otra");
-    for (const auto& level : biblioteca::levels()) {
-        const std::string code(1, level.code);
+    for (const auto& level : levels()) {
+        const std::string code = level.code;
         const std::string rated = code == "f" ? "SIMPLE EASY" : code == "m" ? "INTERMEDIATE" : "EXPERT";
         for (const std::string& folder : {dir(), (root_ / "otra").string(), dir()})
             ASSERT_EQ(run({"generar", "--dificultad=" + code, "--cantidad=2", "--semilla=7", "--carpeta=" + folder}).code,
                       0);
         for (int k = 1; k <= 4; ++k) {
-            EXPECT_EQ(at(game_, level.library, 60 + 2 * k), level.labelPrefix + (" 03" + std::to_string(k)));
-            const std::string rating = biblioteca::rating(at(game_, level.library, 61 + 2 * k));
+            EXPECT_EQ(at(game_, biblioteca::libraryFile(level).c_str(), 60 + 2 * k), level.labelPrefix + (" 03" + std::to_string(k)));
+            const std::string rating = biblioteca::rating(at(game_, biblioteca::libraryFile(level).c_str(), 61 + 2 * k));
             EXPECT_NE(rated.find(rating), std::string::npos) << rating;
         }
-        const std::string once = readBytes(root_ / "otra" / level.library);
-        EXPECT_EQ(readBytes(path(level.library)).substr(0, once.size()), once);
+        const std::string once = readBytes(root_ / "otra" / biblioteca::libraryFile(level));
+        EXPECT_EQ(readBytes(path(biblioteca::libraryFile(level).c_str())).substr(0, once.size()), once);
     }
     EXPECT_TRUE(reported(check().out, "Comprobados 6 ficheros con 102 sudokus en " + dir() + ": ningún problema"));
 }
