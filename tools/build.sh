@@ -37,6 +37,10 @@ test)
     build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest -j 2 --output-on-failure)
     build-test/cuadrix-biblioteca comprobar game
+    # Without qqwing the game and its logic tests still build; only the library tool is left out.
+    cmake -S . -B build-noqqwing -G Ninja -DCUADRIX_WITHOUT_QQWING=ON >/dev/null
+    cmake --build build-noqqwing -j "$(nproc)" --target test_logic
+    (cd build-noqqwing && ctest -L logic --output-on-failure)
     # The file readers fuzzed for a bounded time: 60 s per target, about 4.5 minutes in all.
     install_missing clang libclang-rt-14-dev
     bash fuzz/run.sh "${CUADRIX_FUZZ_SECONDS:-60}"
