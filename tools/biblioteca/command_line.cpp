@@ -106,16 +106,22 @@ unsigned long numberOption(const Arguments& a, const std::string& name, unsigned
     return value;
 }
 
+const fs::path& requireFolder(const fs::path& folder)
+{
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        throw UsageError{folder.string()
+                         + (ec && ec.value() != ENOENT ? ": " + fileErrorText(ec.value()) : " no es una carpeta")};
+    return folder;
+}
+
 fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
 {
     const auto it = a.options.find("--carpeta");
     const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
     if (folder.empty())
         throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        throw UsageError{folder.string() + " no es una carpeta"};
-    return folder;
+    return requireFolder(folder);
 }
 
 void expectPositional(const Arguments& a, std::size_t n, const char* what)
@@ -142,10 +148,7 @@ std::string plural(std::size_t n, const char* one, const char* many)
 int check(const Arguments& a, std::ostream& out)
 {
     expectPositional(a, 1, "la CARPETA que comprobar");
-    const fs::path folder = a.positional[0];
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        throw UsageError{folder.string() + " no es una carpeta"};
+    const fs::path folder = requireFolder(a.positional[0]);
     for (const Level& level : levels())
         repair(folder, level, out);
     const Report report = checkFolder(folder);
