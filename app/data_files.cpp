@@ -157,44 +157,6 @@ bool isDigitLine(const std::string& line)
 
 namespace {
 
-class SystemFileOps : public FileOps {
-public:
-    int createUnique(std::string& pathTemplate, int& fd) override
-    {
-        fd = ::mkostemp(pathTemplate.data(), O_CLOEXEC);
-        return fd < 0 ? errno : 0;
-    }
-    int write(int fd, const char* data, std::size_t size) override
-    {
-        while (size > 0) {
-            const ssize_t n = ::write(fd, data, size);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return errno;
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
-        return 0;
-    }
-    int sync(int fd) override { return ::fsync(fd) == 0 ? 0 : errno; }
-    int close(int fd) override { return ::close(fd) == 0 ? 0 : errno; }
-    int rename(const std::string& from, const std::string& to) override
-    {
-        return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-    }
-    int syncFolder(const std::string& folder) override
-    {
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return errno;
-        const int result = ::fsync(fd) == 0 ? 0 : errno;
-        ::close(fd);
-        return result;
-    }
-    void remove(const std::string& path) override { ::unlink(path.c_str()); }
-};
-
 std::string folderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -228,6 +190,45 @@ std::string temporaryStem(const std::string& path)
 }
 
 }  // namespace
+
+int SystemFileOps::createUnique(std::string& pathTemplate, int& fd)
+{
+    fd = ::mkostemp(pathTemplate.data(), O_CLOEXEC);
+    return fd < 0 ? errno : 0;
+}
+
+int SystemFileOps::write(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int SystemFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+int SystemFileOps::close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+int SystemFileOps::rename(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int SystemFileOps::syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int result = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return result;
+}
+
+void SystemFileOps::remove(const std::string& path) { ::unlink(path.c_str()); }
 
 FileOps& systemFileOps()
 {

@@ -93,7 +93,17 @@ public:
     virtual void remove(const std::string& path) = 0;
 };
 
-// The real POSIX calls.
+// The real POSIX calls; tests derive from it to make one of them fail.
+class SystemFileOps : public FileOps {
+public:
+    int createUnique(std::string& pathTemplate, int& fd) override;
+    int write(int fd, const char* data, std::size_t size) override;
+    int sync(int fd) override;
+    int close(int fd) override;
+    int rename(const std::string& from, const std::string& to) override;
+    int syncFolder(const std::string& folder) override;
+    void remove(const std::string& path) override;
+};
 FileOps& systemFileOps();
 
 // Temporary files beside path that an interrupted replacement of path left behind.
