@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 const std::array<Level, 3>& levels()
 {
@@ -40,19 +42,11 @@ std::string dataPath(const std::string& Ruta, const std::string& Nom)
 
 std::optional<std::string> executableFolder()
 {
-    std::string path(4096, '\0');
-    for (;;) {
-        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-        if (n < 0 || path.size() > (std::size_t(1) << 20))
-            return std::nullopt;
-        if (static_cast<std::size_t>(n) < path.size()) {
-            path.resize(static_cast<std::size_t>(n));
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    if (path.empty() || path[0] != '/')
+    std::string path(4097, '\0');  // the system gives a path shorter than 4,096 bytes
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0 || static_cast<std::size_t>(n) == path.size() || path[0] != '/')
         return std::nullopt;
+    path.resize(static_cast<std::size_t>(n));
     return path.substr(0, path.rfind('/'));
 }
 
@@ -163,21 +157,15 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The file a path leads to once every symbolic link on its last part is followed.
-std::string linkTarget(std::string path)
+// The file a path leads to, symbolic links followed: also a file a link names that does not exist yet.
+std::string linkTarget(const std::string& path)
 {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st;
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            break;
-        std::string to(4096, '\0');
-        const ssize_t n = ::readlink(path.c_str(), to.data(), to.size());
-        if (n <= 0 || static_cast<std::size_t>(n) == to.size())
-            break;
-        to.resize(static_cast<std::size_t>(n));
-        path = to[0] == '/' ? to : folderOf(path) + "/" + to;
-    }
-    return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string resolved = real ? real : "";
+    std::free(real);
+    std::error_code ec;
+    const std::filesystem::path to = std::filesystem::read_symlink(path, ec);
+    return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
 }
 
 // A temporary name is the start of the file's name, '~' and six random characters: no longer
