@@ -286,14 +286,6 @@ bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
     }
 }
 
-std::string digitsOf(const int* cells)
-{
-    std::string s(kCells, '0');
-    for (int i = 0; i < kCells; ++i)
-        s[i] = static_cast<char>('0' + cells[i]);
-    return s;
-}
-
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
     expectPositional(a, 0, "");

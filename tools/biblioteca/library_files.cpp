@@ -90,12 +90,6 @@ TextFile readTextFile(const fs::path& path)
 
 namespace {
 
-bool digitsIn(const std::string& s, char lo, char hi)
-{
-    return s.size() >= static_cast<std::size_t>(kCells)
-        && std::all_of(s.begin(), s.begin() + kCells, [lo, hi](char c) { return c >= lo && c <= hi; });
-}
-
 // Puts the puzzle on the board; false when its givens clash.
 bool load(qqwing::SudokuBoard& board, const std::string& puzzle)
 {
@@ -105,7 +99,9 @@ bool load(qqwing::SudokuBoard& board, const std::string& puzzle)
     return board.setPuzzle(cells);
 }
 
-std::string fromCells(const int* cells)
+}  // namespace
+
+std::string digitsOf(const int* cells)
 {
     std::string s(kCells, '0');
     for (int i = 0; i < kCells; ++i)
@@ -113,12 +109,10 @@ std::string fromCells(const int* cells)
     return s;
 }
 
-}  // namespace
-
 int countSolutions(const std::string& puzzle)
 {
     qqwing::SudokuBoard board;
-    if (!digitsIn(puzzle, '0', '9') || !load(board, puzzle))
+    if (!isDigitLine(puzzle) || !load(board, puzzle))
         return 0;
     return std::min(board.countSolutionsLimited(), 2);
 }
@@ -130,7 +124,7 @@ std::optional<std::string> uniqueSolution(const std::string& puzzle)
     qqwing::SudokuBoard board;
     if (!load(board, puzzle) || !board.solve() || !board.isSolved())
         return std::nullopt;
-    return fromCells(board.getSolution());
+    return digitsOf(board.getSolution());
 }
 
 std::string difficultyName(int difficulty)
@@ -153,7 +147,7 @@ std::string rating(const std::string& puzzle)
 
 std::string gridFault(const std::string& solution)
 {
-    if (!digitsIn(solution, '1', '9'))
+    if (!isDigitLine(solution) || solution.find('0') < static_cast<std::size_t>(kCells))
         return "no empieza por 81 cifras del 1 al 9";
     static const char* const kinds[] = {"la fila", "la columna", "el bloque"};
     for (int kind = 0; kind < 3; ++kind) {
@@ -240,7 +234,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
 
     for (std::size_t i : records) {
         const std::string& puzzle = lib.lines[i + 1];
-        if (!digitsIn(puzzle, '0', '9')) {
+        if (!isDigitLine(puzzle)) {
             problems.push_back({libName, static_cast<int>(i + 2),
                                 "la línea del sudoku " + guillemets(lib.lines[i]) + " no empieza por 81 cifras"});
             continue;
@@ -290,7 +284,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
             continue;
         }
         const std::string& puzzle = lib.lines[i + 1];
-        if (!digitsIn(puzzle, '0', '9'))
+        if (!isDigitLine(puzzle))
             continue;
         for (int c = 0; c < kCells; ++c) {
             if (puzzle[c] != '0' && puzzle[c] != solution[c]) {
@@ -332,7 +326,7 @@ Report checkFolder(const fs::path& folder)
         const TextFile lib = readTextFile(folder / libraryFile(level));
         for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
             const std::string& line = lib.lines[i + 1];
-            if (!digitsIn(line, '0', '9'))
+            if (!isDigitLine(line))
                 continue;
             const std::string where = libraryFile(level) + ", " + guillemets(lib.lines[i]);
             const auto [it, added] = seen.emplace(line.substr(0, kCells), where);
@@ -361,7 +355,7 @@ KnownPuzzles puzzlesInFolder(const fs::path& folder)
     for (const Level& level : levels()) {
         const TextFile lib = readTextFile(folder / libraryFile(level));
         for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2)
-            if (digitsIn(lib.lines[i + 1], '0', '9'))
+            if (isDigitLine(lib.lines[i + 1]))
                 known.entries.emplace_back(lib.lines[i + 1].substr(0, kCells),
                                            libraryFile(level) + ", " + guillemets(lib.lines[i]));
     }

@@ -41,6 +41,8 @@ TextFile readTextFile(const std::filesystem::path& path);
 // ---------------------------------------------------------------------------
 // Puzzles: 81 characters in row order, '0' for an empty cell.
 
+// The 81 cells of a qqwing board as digits.
+std::string digitsOf(const int* cells);
 // 0, 1, or 2 meaning "two or more". Givens that clash count as no solution.
 int countSolutions(const std::string& puzzle);
 // The solution of a puzzle that has exactly one.
