@@ -6,9 +6,8 @@
 #include <string>
 
 #include "app/window_system.h"
+#include "app/data_files.h"
 #include "puzzles/library.h"
-
-#include "savegame/file_ops.h"
 
 // The digit grid, indexed (row 1..9, column 1..9); index 0 of each dimension is unused.
 using Tablero = std::array<std::array<std::int16_t, 10>, 10>;
@@ -30,7 +29,8 @@ public:
     std::int16_t celdaActual = 0;
     std::int16_t salidaCancelada = 0;
 
-    bool hasPuzzle() const { return puzzleOnBoard; }
+    // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
+    bool puzzleOnBoard = false;
 
     using Command = void (Game::*)();
 
@@ -83,8 +83,6 @@ public:
 private:
     WindowSystem& ws;
     FileOps& fileOps;
-    // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
-    bool puzzleOnBoard = false;
     // The cell that holds the keyboard focus, 0 before any has had it.
     int focusedCell = 0;
 

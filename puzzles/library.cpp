@@ -1,37 +1,38 @@
-// Reading the puzzle libraries: the random draw's record and the record of a label.
+// Reading the puzzle libraries and solution files: the random draw's record and the lookups by label.
 #include "puzzles/library.h"
 
-#include "app/text_file.h"
-
-std::string libraryNom(const std::string& dificultad)
-{
-    if (dificultad == "m")
-        return "\\game\\medio.sdk";
-    if (dificultad == "d")
-        return "\\game\\dificil.sdk";
-    return "\\game\\facil.sdk";
-}
+#include <cerrno>
 
 namespace {
 
-LibraryResult failure(LibraryError error)
+LibraryResult failure(LibraryError error, int cause = 0)
 {
     LibraryResult result;
     result.error = error;
+    result.cause = cause;
     return result;
 }
 
-// Reads the puzzle line that follows a label and checks it.
-LibraryResult puzzleAfter(LineReader& reader, std::string label)
+// Why a reader that gave no line stopped: a file that could not be opened, damage, or its end (ended).
+LibraryResult stopped(const LineReader& reader, LibraryError ended)
 {
-    auto puzzle = reader.next();
-    if (!puzzle)
-        return failure(LibraryError::TooShort);
-    if (!isDigitLine(*puzzle))
-        return failure(LibraryError::BadPuzzleLine);
+    if (!reader.isOpen())
+        return reader.error() == ENOENT || reader.error() == ENOTDIR ? failure(LibraryError::Missing)
+                                                                     : failure(LibraryError::Unreadable, reader.error());
+    return failure(reader.error() ? LibraryError::Damaged : ended);
+}
+
+// Reads the digit line that follows a label and checks it.
+LibraryResult digitLineAfter(LineReader& reader, std::string label)
+{
+    auto digits = reader.next();
+    if (!digits)
+        return stopped(reader, LibraryError::Damaged);
+    if (!isDigitLine(*digits))
+        return failure(LibraryError::Damaged);
     LibraryResult result;
     result.label = std::move(label);
-    result.puzzle = std::move(*puzzle);
+    result.digits = std::move(*digits);
     return result;
 }
 
@@ -40,16 +41,14 @@ LibraryResult puzzleAfter(LineReader& reader, std::string label)
 LibraryResult readDrawnRecord(const std::string& path, int n)
 {
     LineReader reader(path);
-    if (!reader.isOpen())
-        return failure(LibraryError::Missing);
     if (!reader.next())
-        return failure(LibraryError::TooShort);
+        return stopped(reader, LibraryError::Damaged);
     LibraryResult drawn;
     for (int k = 1; k <= 2; ++k) {
         auto label = reader.next();
         if (!label)
-            return failure(LibraryError::TooShort);
-        LibraryResult record = puzzleAfter(reader, std::move(*label));
+            return stopped(reader, LibraryError::Damaged);
+        LibraryResult record = digitLineAfter(reader, std::move(*label));
         if (!record)
             return record;
         if (k == n)
@@ -61,15 +60,22 @@ LibraryResult readDrawnRecord(const std::string& path, int n)
 LibraryResult findRecord(const std::string& path, const std::string& label)
 {
     LineReader reader(path);
-    if (!reader.isOpen())
-        return failure(LibraryError::Missing);
-    if (!reader.next())
-        return failure(LibraryError::LabelNotFound);
-    while (auto line = reader.next()) {
-        if (*line == label)
-            return puzzleAfter(reader, std::move(*line));
-        if (!reader.next())
-            break;
+    if (reader.next()) {
+        while (auto line = reader.next()) {
+            if (*line == label)
+                return digitLineAfter(reader, std::move(*line));
+            if (!reader.next())
+                break;
+        }
     }
-    return failure(LibraryError::LabelNotFound);
+    return stopped(reader, LibraryError::LabelNotFound);
+}
+
+LibraryResult findDigitLine(const std::string& path, const std::string& key)
+{
+    LineReader reader(path);
+    while (auto line = reader.next())
+        if (*line == key)
+            return digitLineAfter(reader, std::move(*line));
+    return stopped(reader, LibraryError::LabelNotFound);
 }

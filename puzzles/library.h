@@ -3,21 +3,22 @@
 
 #include <string>
 
-// The fixed part of the library file of a difficulty code; any other code reads the easy library.
-std::string libraryNom(const std::string& dificultad);
+#include "app/data_files.h"
 
+// How a lookup in a library or solution file ended.
 enum class LibraryError {
     None,
-    Missing,         // the file cannot be opened
-    TooShort,        // the file ends before the record needed
-    BadPuzzleLine,   // the puzzle line is shorter than 81 characters or holds a non-digit
-    LabelNotFound,   // no label line equals the label asked for
+    Missing,        // the file does not exist
+    Unreadable,     // it cannot be opened: cause says why
+    Damaged,        // it ends before the record needed, a digit line is not one, or it cannot be read on
+    LabelNotFound,  // no line compared equals the label asked for
 };
 
 struct LibraryResult {
     LibraryError error = LibraryError::None;
+    int cause = 0;  // for Unreadable: an errno value or kNotRegularFile
     std::string label;
-    std::string puzzle;  // the puzzle line as read; its first 81 characters are digits
+    std::string digits;  // the digit line as read; its first 81 characters are digits
     explicit operator bool() const { return error == LibraryError::None; }
 };
 
@@ -27,3 +28,7 @@ LibraryResult readDrawnRecord(const std::string& path, int n);
 
 // The first record whose label line equals label exactly; only label lines are compared.
 LibraryResult findRecord(const std::string& path, const std::string& label);
+
+// The line after the first line equal to key, comparing every line from the first: the lookup of
+// solve in the solution file and of restart in the library.
+LibraryResult findDigitLine(const std::string& path, const std::string& key);

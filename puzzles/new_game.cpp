@@ -3,7 +3,6 @@
 #include <random>
 
 #include "app/game.h"
-#include "app/text_file.h"
 
 namespace {
 
@@ -45,27 +44,27 @@ void Game::placePuzzleLine(const std::string& p)
 // serve the draw is reported and leaves the game as it was.
 bool Game::nuevoSudoku()
 {
-    const std::string Nom = libraryNom(dificultadActual);
+    const std::string Nom = levelOf(dificultadActual).libraryNom;
     const LibraryResult drawn = readDrawnRecord(dataPath(ws.programFolder(), Nom), drawFirstOrSecond());
     if (!drawn) {
         showLibraryProblem(drawn, Nom);
         return false;
     }
     idSudoku = drawn.label;
-    placePuzzleLine(drawn.puzzle);
+    placePuzzleLine(drawn.digits);
     return true;
 }
 
 // The puzzle whose label line equals idSudoku, from the library of dificultadActual.
 bool Game::nuevoSudoku2()
 {
-    const std::string Nom = libraryNom(dificultadActual);
+    const std::string Nom = levelOf(dificultadActual).libraryNom;
     const LibraryResult found = findRecord(dataPath(ws.programFolder(), Nom), idSudoku);
     if (!found) {
         showLibraryProblem(found, Nom);
         return false;
     }
-    placePuzzleLine(found.puzzle);
+    placePuzzleLine(found.digits);
     return true;
 }
 
@@ -101,6 +100,9 @@ void Game::showLibraryProblem(const LibraryResult& result, const std::string& No
     switch (result.error) {
     case LibraryError::Missing:
         message("No se encuentra el fichero de sudokus " + path + ".");
+        break;
+    case LibraryError::Unreadable:
+        message("No se puede leer el fichero de sudokus " + path + ": " + fileErrorText(result.cause) + ".");
         break;
     case LibraryError::LabelNotFound:
         message("El sudoku buscado no está en el fichero " + path + ".");

@@ -1,15 +1,14 @@
 // Solve fills the board from the solution file; restart puts the puzzle back from its library.
 #include "app/game.h"
-#include "app/text_file.h"
-#include "rules/key_line.h"
 
 namespace {
 
-std::string problemText(const KeyLineResult& result, const std::string& path)
+std::string problemText(const LibraryResult& result, const std::string& path)
 {
     switch (result.error) {
-    case KeyLineError::Missing: return "No se encuentra el fichero " + path + ".";
-    case KeyLineError::NoKeyLine: return "El sudoku del tablero no está en el fichero " + path + ".";
+    case LibraryError::Missing: return "No se encuentra el fichero " + path + ".";
+    case LibraryError::Unreadable: return "No se puede leer el fichero " + path + ": " + fileErrorText(result.cause) + ".";
+    case LibraryError::LabelNotFound: return "El sudoku del tablero no está en el fichero " + path + ".";
     default: return "El fichero " + path + " está dañado o incompleto.";
     }
 }
@@ -37,8 +36,8 @@ void Game::reiniciar_sudoku_Click()
 
 bool Game::solucionarSudoku()
 {
-    const std::string path = dataPath(ws.programFolder(), solutionNom(dificultadActual));
-    const KeyLineResult found = findDigitLine(path, idSudoku);
+    const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).solutionNom);
+    const LibraryResult found = findDigitLine(path, idSudoku);
     if (!found) {
         message(problemText(found, path));
         return false;
@@ -63,8 +62,8 @@ bool Game::solucionarSudoku()
 
 bool Game::reiniciarSudoku()
 {
-    const std::string path = dataPath(ws.programFolder(), libraryNom(dificultadActual));
-    const KeyLineResult found = findDigitLine(path, idSudoku);
+    const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).libraryNom);
+    const LibraryResult found = findDigitLine(path, idSudoku);
     if (!found) {
         message(problemText(found, path));
         return false;

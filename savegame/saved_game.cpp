@@ -1,27 +1,11 @@
 // The saved game: the save and load commands and the reading and writing of partida.sdk.
+#include <sys/stat.h>
+
 #include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <optional>
 #include <vector>
 
+#include "app/data_files.h"
 #include "app/game.h"
-#include "app/text_file.h"
-#include "savegame/file_ops.h"
-
-namespace {
-
-std::string saveFailureReason(int error)
-{
-    switch (error) {
-    case ENOENT: case ENOTDIR: return "la carpeta game no existe.";
-    case EACCES: case EPERM: case EROFS: return "no hay permiso para escribir en la carpeta game.";
-    case ENOSPC: case EDQUOT: return "el disco está lleno.";
-    default: return std::string("error del sistema ") + std::to_string(error) + " (" + std::strerror(error) + ").";
-    }
-}
-
-}  // namespace
 
 void Game::guardar_sudoku_Click()
 {
@@ -56,11 +40,14 @@ bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
             board += static_cast<char>('0' + tablero[row][column]);
         }
     }
-    const std::string lines[3] = {idSudoku, dificultadActual, board};
     const std::string path = dataPath(Ruta, Nom);
-    if (const int error = writeLinesAtomically(path, lines, fileOps)) {
-        message("No se ha podido guardar la partida en " + path + ": " + saveFailureReason(error)
-                + " La partida guardada anterior no se ha modificado.");
+    struct stat earlier;
+    const bool hadEarlier = ::stat(path.c_str(), &earlier) == 0;
+    const std::string bytes = idSudoku + "\r\n" + dificultadActual + "\r\n" + board + "\r\n";
+    if (const int error = writeFileAtomically(path, bytes, fileOps)) {
+        message("No se ha podido guardar la partida en " + path + ": "
+                + (error == ENOENT || error == ENOTDIR ? "la carpeta game no existe" : fileErrorText(error)) + "."
+                + (hadEarlier ? " La partida guardada anterior no se ha modificado." : ""));
         return false;
     }
     return true;
@@ -71,14 +58,13 @@ bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
 bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
 {
     const std::string path = dataPath(Ruta, Nom);
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) {
+    LineReader reader(path);
+    if (reader.error() == ENOENT || reader.error() == ENOTDIR) {
         message("No hay partida guardada.");
         return false;
     }
-    LineReader reader(path);
     if (!reader.isOpen()) {
-        message("No se puede leer la partida guardada " + path + ".");
+        message("No se puede leer la partida guardada " + path + ": " + fileErrorText(reader.error()) + ".");
         return false;
     }
     std::vector<std::string> lines;

@@ -6,13 +6,11 @@
 #include <qqwing.hpp>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <new>
 #include <ostream>
 #include <random>
 #include <set>
-#include <system_error>
 
 namespace biblioteca {
 
@@ -36,9 +34,8 @@ const char* const kUsage =
 
 fs::path folderBesideProgram()
 {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return (ec ? fs::current_path() : exe.parent_path()) / "game";
+    const std::optional<std::string> folder = executableFolder();
+    return folder ? fs::path(*folder + "/game") : fs::path();
 }
 
 namespace {
@@ -109,13 +106,22 @@ unsigned long numberOption(const Arguments& a, const std::string& name, unsigned
     return value;
 }
 
+const fs::path& requireFolder(const fs::path& folder)
+{
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        throw UsageError{folder.string()
+                         + (ec && ec.value() != ENOENT ? ": " + fileErrorText(ec.value()) : " no es una carpeta")};
+    return folder;
+}
+
 fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
 {
     const auto it = a.options.find("--carpeta");
     const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
-    if (!fs::is_directory(folder))
-        throw UsageError{folder.string() + " no es una carpeta"};
-    return folder;
+    if (folder.empty())
+        throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
+    return requireFolder(folder);
 }
 
 void expectPositional(const Arguments& a, std::size_t n, const char* what)
@@ -128,6 +134,12 @@ void expectPositional(const Arguments& a, std::size_t n, const char* what)
 
 std::string guillemets(const std::string& s) { return "«" + s + "»"; }
 
+void repair(const fs::path& folder, const Level& level, std::ostream& out)
+{
+    for (const std::string& done : repairInterruptedAppend(folder, level))
+        out << "cuadrix-biblioteca: " << done << ".\n";
+}
+
 std::string plural(std::size_t n, const char* one, const char* many)
 {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -136,9 +148,9 @@ std::string plural(std::size_t n, const char* one, const char* many)
 int check(const Arguments& a, std::ostream& out)
 {
     expectPositional(a, 1, "la CARPETA que comprobar");
-    const fs::path folder = a.positional[0];
-    if (!fs::is_directory(folder))
-        throw UsageError{folder.string() + " no es una carpeta"};
+    const fs::path folder = requireFolder(a.positional[0]);
+    for (const Level& level : levels())
+        repair(folder, level, out);
     const Report report = checkFolder(folder);
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
@@ -150,28 +162,31 @@ int check(const Arguments& a, std::ostream& out)
     return report.problems.empty() ? kExitOk : kExitProblems;
 }
 
-// New puzzles go only into a level whose files are sound, or that does not exist yet.
+// New puzzles go only into a level whose files are sound, or that does not exist yet, once what
+// an interrupted run left of it is undone.
 bool levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
 {
-    if (!fs::exists(folder / level.library) && !fs::exists(folder / level.solutions))
-        return true;
+    repair(folder, level, out);
     const Report report = checkLevel(folder, level);
-    if (report.problems.empty())
+    if (report.problems.empty() || (readTextFile(folder / libraryFile(level)).error == ENOENT
+                                    && readTextFile(folder / solutionFile(level)).error == ENOENT))
         return true;
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
-    err << "cuadrix-biblioteca: no se añade nada hasta que " << level.library << " y " << level.solutions
+    err << "cuadrix-biblioteca: no se añade nada hasta que " << libraryFile(level) << " y " << solutionFile(level)
         << " estén en orden\n";
     return false;
 }
 
-bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& err)
+// A failed append is undone at once when it got as far as the solution file.
+bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& out,
+            std::ostream& err)
 {
-    if (puzzles.empty())
-        return true;
-    const std::string error = appendPuzzles(folder, level, puzzles);
-    if (!error.empty())
+    const std::string error = puzzles.empty() ? std::string() : appendPuzzles(folder, level, puzzles);
+    if (!error.empty()) {
         err << "cuadrix-biblioteca: " << error << '\n';
+        repair(folder, level, out);
+    }
     return error.empty();
 }
 
@@ -200,10 +215,12 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     const Level& level = levelOption(a);
     const fs::path folder = folderOption(a, defaultFolder);
     const std::string inputName = a.positional[0];
-    std::ifstream in(inputName, std::ios::binary);
-    if (!in || fs::is_directory(inputName))
-        throw UsageError{"no se puede leer " + inputName};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    LineReader in(inputName);
+    std::vector<std::string> lines;
+    while (auto line = in.next())
+        lines.push_back(std::move(*line));
+    if (in.error())
+        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(in.error())};
     if (!levelReady(folder, level, out, err))
         return kExitProblems;
 
@@ -214,11 +231,7 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     std::map<int, std::string> messages;  // by line of the import file
     int refused = 0;
     int number = 0;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t lf = bytes.find('\n', start);
-        std::string line = bytes.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
-        start = lf == std::string::npos ? bytes.size() : lf + 1;
+    for (std::string line : lines) {
         ++number;
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
@@ -252,33 +265,25 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
         acceptedLines.push_back(number);
     }
 
-    if (!append(folder, level, accepted, err))
+    if (!append(folder, level, accepted, out, err))
         return kExitProblems;
     for (std::size_t k = 0; k < accepted.size(); ++k)
         messages.emplace(acceptedLines[k], "añadido como " + guillemets(accepted[k].label) + " (qqwing lo califica "
                                                + rating(accepted[k].puzzle) + ")");
     for (const auto& [line, text] : messages)
         out << inputName << ':' << line << ": " << text << '\n';
-    out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << level.library << " y "
-        << level.solutions << "; " << plural(refused, "rechazado", "rechazados") << ".\n";
+    out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
+        << solutionFile(level) << "; " << plural(refused, "rechazado", "rechazados") << ".\n";
     return refused == 0 ? kExitOk : kExitProblems;
 }
 
 bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
 {
-    switch (level.code) {
+    switch (level.code[0]) {
     case 'f': return d == qqwing::SudokuBoard::SIMPLE || d == qqwing::SudokuBoard::EASY;
     case 'm': return d == qqwing::SudokuBoard::INTERMEDIATE;
     default: return d == qqwing::SudokuBoard::EXPERT;
     }
-}
-
-std::string digitsOf(const int* cells)
-{
-    std::string s(kCells, '0');
-    for (int i = 0; i < kCells; ++i)
-        s[i] = static_cast<char>('0' + cells[i]);
-    return s;
 }
 
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
@@ -296,29 +301,38 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         return kExitProblems;
 
     const KnownPuzzles known = puzzlesInFolder(folder);
+    // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
+    // finishes with a single guess: hard without being a trial-and-error marathon.
+    const TextFile library = readTextFile(folder / libraryFile(level));
+    const std::size_t before = library.lines.empty() ? 0 : (library.lines.size() - 1) / 2;
+    const std::size_t drawnSlots = before < 2 ? std::min<std::size_t>(2 - before, wanted) : 0;
     std::set<std::string> made;
-    std::vector<NewPuzzle> puzzles;
-    std::vector<std::string> notes;
+    std::vector<NewPuzzle> drawn, rest;
+    std::map<std::string, std::string> notes;  // by puzzle
     const long attempts = static_cast<long>(wanted) * kAttemptsPerPuzzle;
-    for (long t = 0; t < attempts && puzzles.size() < wanted; ++t) {
+    for (long t = 0; t < attempts && drawn.size() + rest.size() < wanted; ++t) {
         qqwing::SudokuBoard board;
         board.setRecordHistory(true);
         if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
             continue;
         const std::string puzzle = digitsOf(board.getPuzzle());
-        const std::string solution = digitsOf(board.getSolution());
         if (known.find(puzzle) || made.count(puzzle) || countSolutions(puzzle) != 1)
             continue;
+        const bool forDrawn = drawn.size() < drawnSlots && (level.code[0] != 'd' || board.getGuessCount() == 1);
+        if (!forDrawn && rest.size() == wanted - drawnSlots)
+            continue;
         made.insert(puzzle);
-        puzzles.push_back({puzzle, solution, {}});
-        notes.push_back(rating(puzzle) + ", " + std::to_string(board.getGivenCount()) + " pistas");
+        (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
+        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
     }
-    if (!append(folder, level, puzzles, err))
+    std::vector<NewPuzzle> puzzles = drawn;
+    puzzles.insert(puzzles.end(), rest.begin(), rest.end());
+    if (!append(folder, level, puzzles, out, err))
         return kExitProblems;
-    for (std::size_t k = 0; k < puzzles.size(); ++k)
-        out << "añadido " << guillemets(puzzles[k].label) << " (" << notes[k] << ")\n";
-    out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << level.library << " y "
-        << level.solutions << ".\n";
+    for (const NewPuzzle& p : puzzles)
+        out << "añadido " << guillemets(p.label) << " (" << notes[p.puzzle] << ")\n";
+    out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
+        << solutionFile(level) << ".\n";
     if (puzzles.size() < wanted) {
         err << "cuadrix-biblioteca: solo se encontraron " << puzzles.size() << " de " << wanted
             << " sudokus de esa dificultad\n";
@@ -352,7 +366,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } catch (const UsageError& e) {
         err << "cuadrix-biblioteca: " << e.message << "\n\n" << kUsage;
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        err << "cuadrix-biblioteca: " << fileErrorText(ENOMEM) << '\n';
+    } catch (const fs::filesystem_error& e) {
+        err << "cuadrix-biblioteca: " << e.path1().string() << ": " << fileErrorText(e.code().value()) << '\n';
+    } catch (const std::exception&) {
+        err << "cuadrix-biblioteca: error interno inesperado\n";
     }
+    return kExitProblems;
 }
 
 }  // namespace biblioteca

@@ -3,37 +3,21 @@
 
 #include <qqwing.hpp>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <set>
 #include <utility>
 
 namespace biblioteca {
 
 namespace fs = std::filesystem;
 
-const std::array<Level, 3>& levels()
-{
-    static const std::array<Level, 3> all = {{
-        {'f', "facil", "facil.sdk", "sol_fac.sdk", "Cuadrix! - biblioteca de sudokus faciles", "Facil"},
-        {'m', "medio", "medio.sdk", "sol_med.sdk", "Cuadrix! - biblioteca de sudokus medios", "Medio"},
-        {'d', "dificil", "dificil.sdk", "sol_dif.sdk", "Cuadrix! - biblioteca de sudokus dificiles", "Dificil"},
-    }};
-    return all;
-}
-
 const Level* levelFor(const std::string& code)
 {
     for (const Level& level : levels())
-        if (code.size() == 1 && code[0] == level.code)
+        if (code == level.code)
             return &level;
     return nullptr;
 }
@@ -60,48 +44,44 @@ std::string lineList(const std::vector<std::size_t>& indices)
     return out;
 }
 
+std::string crlf(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
 }  // namespace
 
 TextFile readTextFile(const fs::path& path)
 {
     TextFile out;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path))
-        return out;
-    out.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return out;
-    out.readable = true;
-
+    LineReader reader(path.string());
     // Each kind of fault is reported once, at its first line, with how many lines share it.
     int noCr = 0, strayCr = 0, firstNoCr = 0, firstStrayCr = 0;
-    std::size_t start = 0;
-    while (start < out.bytes.size()) {
+    while (auto line = reader.next()) {
         const int number = static_cast<int>(out.lines.size()) + 1;
-        const std::size_t lf = out.bytes.find('\n', start);
-        std::string line = out.bytes.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
-        if (lf == std::string::npos) {
-            out.lineEndProblems.push_back({path.string(), number, "la última línea no termina en CR LF"});
-        } else if (line.empty() || line.back() != '\r') {
-            if (noCr++ == 0)
-                firstNoCr = number;
-        } else {
-            line.pop_back();
-        }
-        if (line.find('\r') != std::string::npos && strayCr++ == 0)
+        if (reader.lastEnd() == LineReader::End::None)
+            out.problems.push_back({path.string(), number, "la última línea no termina en CR LF"});
+        else if (reader.lastEnd() == LineReader::End::Lf && noCr++ == 0)
+            firstNoCr = number;
+        if (line->find('\r') != std::string::npos && strayCr++ == 0)
             firstStrayCr = number;
-        out.lines.push_back(std::move(line));
-        start = lf == std::string::npos ? out.bytes.size() : lf + 1;
+        out.lines.push_back(std::move(*line));
     }
+    out.error = reader.error();
+    if (out.error)
+        out.problems.push_back({path.string(), reader.isOpen() ? static_cast<int>(out.lines.size()) + 1 : 0,
+                                fileErrorText(out.error)});
     const auto more = [](int n) {
         return n > 1 ? " (y " + std::to_string(n - 1) + (n == 2 ? " línea más)" : " líneas más)") : std::string();
     };
     if (noCr > 0)
-        out.lineEndProblems.push_back({path.string(), firstNoCr, "la línea termina en LF sin CR" + more(noCr)});
+        out.problems.push_back({path.string(), firstNoCr, "la línea termina en LF sin CR" + more(noCr)});
     if (strayCr > 0)
-        out.lineEndProblems.push_back({path.string(), firstStrayCr, "la línea lleva un CR suelto" + more(strayCr)});
-    std::sort(out.lineEndProblems.begin(), out.lineEndProblems.end(),
-              [](const Problem& a, const Problem& b) { return a.line < b.line; });
+        out.problems.push_back({path.string(), firstStrayCr, "la línea lleva un CR suelto" + more(strayCr)});
+    std::sort(out.problems.begin(), out.problems.end(), [](const Problem& a, const Problem& b) { return a.line < b.line; });
     return out;
 }
 
@@ -109,12 +89,6 @@ TextFile readTextFile(const fs::path& path)
 // Puzzles
 
 namespace {
-
-bool digitsIn(const std::string& s, char lo, char hi)
-{
-    return s.size() >= static_cast<std::size_t>(kCells)
-        && std::all_of(s.begin(), s.begin() + kCells, [lo, hi](char c) { return c >= lo && c <= hi; });
-}
 
 // Puts the puzzle on the board; false when its givens clash.
 bool load(qqwing::SudokuBoard& board, const std::string& puzzle)
@@ -125,7 +99,9 @@ bool load(qqwing::SudokuBoard& board, const std::string& puzzle)
     return board.setPuzzle(cells);
 }
 
-std::string fromCells(const int* cells)
+}  // namespace
+
+std::string digitsOf(const int* cells)
 {
     std::string s(kCells, '0');
     for (int i = 0; i < kCells; ++i)
@@ -133,12 +109,10 @@ std::string fromCells(const int* cells)
     return s;
 }
 
-}  // namespace
-
 int countSolutions(const std::string& puzzle)
 {
     qqwing::SudokuBoard board;
-    if (!digitsIn(puzzle, '0', '9') || !load(board, puzzle))
+    if (!isDigitLine(puzzle) || !load(board, puzzle))
         return 0;
     return std::min(board.countSolutionsLimited(), 2);
 }
@@ -150,16 +124,12 @@ std::optional<std::string> uniqueSolution(const std::string& puzzle)
     qqwing::SudokuBoard board;
     if (!load(board, puzzle) || !board.solve() || !board.isSolved())
         return std::nullopt;
-    return fromCells(board.getSolution());
+    return digitsOf(board.getSolution());
 }
 
-std::string rating(const std::string& puzzle)
+std::string difficultyName(int difficulty)
 {
-    qqwing::SudokuBoard board;
-    board.setRecordHistory(true);
-    if (!load(board, puzzle) || !board.solve())
-        return "?";
-    switch (board.getDifficulty()) {
+    switch (difficulty) {
     case qqwing::SudokuBoard::SIMPLE: return "SIMPLE";
     case qqwing::SudokuBoard::EASY: return "EASY";
     case qqwing::SudokuBoard::INTERMEDIATE: return "INTERMEDIATE";
@@ -168,9 +138,16 @@ std::string rating(const std::string& puzzle)
     }
 }
 
+std::string rating(const std::string& puzzle)
+{
+    qqwing::SudokuBoard board;
+    board.setRecordHistory(true);
+    return load(board, puzzle) && board.solve() ? difficultyName(board.getDifficulty()) : "?";
+}
+
 std::string gridFault(const std::string& solution)
 {
-    if (!digitsIn(solution, '1', '9'))
+    if (!isDigitLine(solution) || solution.find('0') < static_cast<std::size_t>(kCells))
         return "no empieza por 81 cifras del 1 al 9";
     static const char* const kinds[] = {"la fila", "la columna", "el bloque"};
     for (int kind = 0; kind < 3; ++kind) {
@@ -234,19 +211,17 @@ Report checkLevel(const fs::path& folder, const Level& level)
 {
     Report report;
     auto& problems = report.problems;
-    const std::string libName = (folder / level.library).string();
-    const std::string solName = (folder / level.solutions).string();
-    const TextFile lib = readTextFile(folder / level.library);
-    const TextFile sol = readTextFile(folder / level.solutions);
+    const std::string libName = (folder / libraryFile(level)).string();
+    const std::string solName = (folder / solutionFile(level)).string();
+    const TextFile lib = readTextFile(folder / libraryFile(level));
+    const TextFile sol = readTextFile(folder / solutionFile(level));
     for (const auto* f : {&lib, &sol}) {
         const std::string& name = f == &lib ? libName : solName;
-        if (!f->readable)
-            problems.push_back({name, 0, "no existe o no se puede leer"});
-        else if (f->lines.empty())
+        if (f->readable() && f->lines.empty())
             problems.push_back({name, 0, "el fichero está vacío; falta al menos la cabecera"});
-        else
+        else if (f->readable())
             ++report.files;
-        problems.insert(problems.end(), f->lineEndProblems.begin(), f->lineEndProblems.end());
+        problems.insert(problems.end(), f->problems.begin(), f->problems.end());
     }
     if (lib.lines.empty())
         return report;
@@ -259,7 +234,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
 
     for (std::size_t i : records) {
         const std::string& puzzle = lib.lines[i + 1];
-        if (!digitsIn(puzzle, '0', '9')) {
+        if (!isDigitLine(puzzle)) {
             problems.push_back({libName, static_cast<int>(i + 2),
                                 "la línea del sudoku " + guillemets(lib.lines[i]) + " no empieza por 81 cifras"});
             continue;
@@ -274,7 +249,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
     if (sol.lines.empty())
         return report;
     if (sol.lines.front() != lib.lines.front())
-        problems.push_back({solName, 1, "la cabecera no es la de " + std::string(level.library) + " ("
+        problems.push_back({solName, 1, "la cabecera no es la de " + libraryFile(level) + " ("
                                             + guillemets(lib.lines.front()) + ")"});
     checkLabels(solName, sol.lines, problems);
 
@@ -288,13 +263,13 @@ Report checkLevel(const fs::path& folder, const Level& level)
         if (found == sol.lines.end()) {
             problems.push_back({libName, static_cast<int>(i + 1),
                                 "falta la solución de " + guillemets(label) + ": la etiqueta no está en "
-                                    + level.solutions});
+                                    + solutionFile(level)});
             continue;
         }
         const std::size_t j = static_cast<std::size_t>(found - sol.lines.begin());
         if (j % 2 == 0) {
             problems.push_back({solName, static_cast<int>(j + 1),
-                                "la etiqueta " + guillemets(label) + " de " + level.library + " es igual a "
+                                "la etiqueta " + guillemets(label) + " de " + libraryFile(level) + " es igual a "
                                     + (j == 0 ? "la cabecera" : "esta línea de cifras")
                                     + ", y el juego tomaría la línea siguiente como su solución"});
             continue;
@@ -309,7 +284,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
             continue;
         }
         const std::string& puzzle = lib.lines[i + 1];
-        if (!digitsIn(puzzle, '0', '9'))
+        if (!isDigitLine(puzzle))
             continue;
         for (int c = 0; c < kCells; ++c) {
             if (puzzle[c] != '0' && puzzle[c] != solution[c]) {
@@ -324,7 +299,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
     for (std::size_t j = 1; j + 1 < sol.lines.size(); j += 2)
         if (!libraryLabels.count(sol.lines[j]))
             problems.push_back({solName, static_cast<int>(j + 1),
-                                "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + level.library});
+                                "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + libraryFile(level)});
     // The library's problems first, each file's in line order.
     std::stable_sort(problems.begin(), problems.end(), [&](const Problem& a, const Problem& b) {
         return std::make_pair(a.file != libName, a.line) < std::make_pair(b.file != libName, b.line);
@@ -341,22 +316,22 @@ Report checkFolder(const fs::path& folder)
         report.puzzles += one.puzzles;
         report.problems.insert(report.problems.end(), one.problems.begin(), one.problems.end());
         if (one.files > 0 && one.puzzles < 2)
-            report.problems.push_back({(folder / level.library).string(), 0,
+            report.problems.push_back({(folder / libraryFile(level)).string(), 0,
                                        "tiene " + std::to_string(one.puzzles)
                                            + " sudokus; una partida nueva elige entre los dos primeros"});
     }
     // The same puzzle twice, in one library or in two.
     std::map<std::string, std::string> seen;
     for (const Level& level : levels()) {
-        const TextFile lib = readTextFile(folder / level.library);
+        const TextFile lib = readTextFile(folder / libraryFile(level));
         for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
             const std::string& line = lib.lines[i + 1];
-            if (!digitsIn(line, '0', '9'))
+            if (!isDigitLine(line))
                 continue;
-            const std::string where = std::string(level.library) + ", " + guillemets(lib.lines[i]);
+            const std::string where = libraryFile(level) + ", " + guillemets(lib.lines[i]);
             const auto [it, added] = seen.emplace(line.substr(0, kCells), where);
             if (!added)
-                report.problems.push_back({(folder / level.library).string(), static_cast<int>(i + 2),
+                report.problems.push_back({(folder / libraryFile(level)).string(), static_cast<int>(i + 2),
                                            "el sudoku " + guillemets(lib.lines[i]) + " ya está en " + it->second});
         }
     }
@@ -378,53 +353,13 @@ KnownPuzzles puzzlesInFolder(const fs::path& folder)
 {
     KnownPuzzles known;
     for (const Level& level : levels()) {
-        const TextFile lib = readTextFile(folder / level.library);
+        const TextFile lib = readTextFile(folder / libraryFile(level));
         for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2)
-            if (digitsIn(lib.lines[i + 1], '0', '9'))
+            if (isDigitLine(lib.lines[i + 1]))
                 known.entries.emplace_back(lib.lines[i + 1].substr(0, kCells),
-                                           std::string(level.library) + ", " + guillemets(lib.lines[i]));
+                                           libraryFile(level) + ", " + guillemets(lib.lines[i]));
     }
     return known;
-}
-
-std::string replaceFile(const fs::path& path, const std::string& bytes)
-{
-    std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return "no se puede crear un fichero temporal junto a " + path.string() + ": " + std::strerror(errno);
-    struct stat st;
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    std::string error;
-    if (fchmod(fd, mode) != 0)
-        error = std::strerror(errno);
-    for (std::size_t done = 0; error.empty() && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            error = std::strerror(errno);
-        else
-            done += static_cast<std::size_t>(n);
-    }
-    if (error.empty() && fsync(fd) != 0)
-        error = std::strerror(errno);
-    if (::close(fd) != 0 && error.empty())
-        error = std::strerror(errno);
-    if (error.empty() && std::rename(temp.c_str(), path.c_str()) != 0)
-        error = std::strerror(errno);
-    if (!error.empty()) {
-        ::unlink(temp.c_str());
-        return "no se puede escribir " + path.string() + ": " + error;
-    }
-    // Make the rename itself durable.
-    const std::string dir = path.parent_path().empty() ? "." : path.parent_path().string();
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        fsync(dirFd);
-        ::close(dirFd);
-    }
-    return {};
 }
 
 namespace {
@@ -450,21 +385,18 @@ std::string makeLabel(const std::string& prefix, long number)
 
 }  // namespace
 
-std::string appendPuzzles(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles)
+std::string appendPuzzles(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, FileOps& ops)
 {
-    const fs::path libPath = folder / level.library;
-    const fs::path solPath = folder / level.solutions;
-    TextFile lib = readTextFile(libPath);
-    TextFile sol = readTextFile(solPath);
-    const bool fresh = !fs::exists(libPath) && !fs::exists(solPath);
-    if (fresh) {
-        lib.bytes = sol.bytes = std::string(level.header) + "\r\n";
+    const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
+    TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
+    if (lib.error == ENOENT && sol.error == ENOENT) {
+        lib = sol = TextFile{};
         lib.lines = sol.lines = {level.header};
-    } else if (!lib.readable || !sol.readable) {
-        return "no se puede leer " + (lib.readable ? solPath : libPath).string();
-    } else if (lib.lines.empty() || sol.lines.empty() || !lib.lineEndProblems.empty() || !sol.lineEndProblems.empty()) {
-        return "los ficheros " + std::string(level.library) + " y " + level.solutions
-             + " no están en el formato del juego";
+    } else if (!lib.readable() || !sol.readable()) {
+        return "no se puede leer " + (lib.readable() ? solPath : libPath).string() + ": "
+             + fileErrorText(lib.readable() ? sol.error : lib.error);
+    } else if (lib.lines.empty() || sol.lines.empty() || !lib.problems.empty() || !sol.problems.empty()) {
+        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level) + " no están en el formato del juego";
     }
 
     std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
@@ -483,13 +415,48 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
             p.label = makeLabel(level.labelPrefix, ++next);
         while (taken.count(p.label));
         taken.insert(p.label);
-        lib.bytes += p.label + "\r\n" + p.puzzle + "\r\n";
-        sol.bytes += p.label + "\r\n" + p.solution + "\r\n";
+        lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
+        sol.lines.insert(sol.lines.end(), {p.label, p.solution});
     }
     // The solution file goes first, so the library never names a puzzle without a solution.
-    if (std::string error = replaceFile(solPath, sol.bytes); !error.empty())
-        return error;
-    return replaceFile(libPath, lib.bytes);
+    for (const auto& [path, file] : {std::pair(solPath, &sol), std::pair(libPath, &lib)})
+        if (const int error = writeFileAtomically(path.string(), crlf(file->lines), ops))
+            return "no se puede escribir " + path.string() + ": " + fileErrorText(error);
+    return {};
+}
+
+std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const Level& level, FileOps& ops)
+{
+    std::vector<std::string> done;
+    const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
+    for (const fs::path& path : {solPath, libPath}) {
+        for (const std::string& leftover : leftoverTemporaries(path.string())) {
+            ops.remove(leftover);
+            done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
+        }
+    }
+    const TextFile lib = readTextFile(libPath);
+    TextFile sol = readTextFile(solPath);
+    const bool noLibrary = lib.error == ENOENT;
+    if ((!noLibrary && (!lib.problems.empty() || lib.lines.size() % 2 == 0)) || !sol.problems.empty()
+        || sol.lines.size() % 2 == 0)
+        return done;
+    const std::set<std::string> libLines(lib.lines.begin(), lib.lines.end());
+    std::string labels;
+    std::size_t keep = sol.lines.size();
+    for (; keep > 1 && !libLines.count(sol.lines[keep - 2]); keep -= 2)
+        labels = guillemets(sol.lines[keep - 2]) + (labels.empty() ? "" : ", ") + labels;
+    if (keep == sol.lines.size())
+        return done;
+    sol.lines.resize(keep);
+    // The level was started by the append: with no library, its solution file goes too.
+    const int error = noLibrary && keep == 1 ? (ops.remove(solPath.string()), 0)
+                                                       : writeFileAtomically(solPath.string(), crlf(sol.lines), ops);
+    done.push_back(error ? "no se pueden quitar de " + solPath.string() + " las soluciones sin sudoku " + labels + ": "
+                               + fileErrorText(error)
+                         : "quitadas de " + solPath.string() + " las soluciones sin sudoku " + labels
+                               + ", que dejó un cambio interrumpido");
+    return done;
 }
 
 }  // namespace biblioteca

@@ -1,32 +1,23 @@
 // The puzzle libraries and solution files in a game folder: reading them, checking them the
-// way the game reads them, and appending new puzzles to them without ever leaving a half
-// written file behind.
+// way the game reads them, appending new puzzles, and repairing an interrupted append.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
+
+#include "app/data_files.h"
 
 namespace biblioteca {
 
 constexpr int kCells = 81;
 
-// One difficulty: its code on the command line, its two files and how new labels look.
-struct Level {
-    char code;                // 'f', 'm' or 'd'
-    const char* name;         // "facil", "medio", "dificil"
-    const char* library;      // "facil.sdk"
-    const char* solutions;    // "sol_fac.sdk"
-    const char* header;       // first line of both files when the tool creates them
-    const char* labelPrefix;  // labels are "<prefix> 001", "<prefix> 002", ...
-};
-
-const std::array<Level, 3>& levels();
-// The level of a code, or nullptr.
+// The level of a code on the command line, or nullptr.
 const Level* levelFor(const std::string& code);
+// The file names of a level: "facil.sdk" and "sol_fac.sdk".
+inline std::string libraryFile(const Level& level) { return fileName(level.libraryNom); }
+inline std::string solutionFile(const Level& level) { return fileName(level.solutionNom); }
 
 // One thing wrong, at a line of a file; line 0 stands for the file as a whole.
 struct Problem {
@@ -37,18 +28,21 @@ struct Problem {
 // "FILE:LINE: text"
 std::string format(const Problem& p);
 
-// A file split at its line ends, with what is wrong with those line ends.
+// A file read line by line as the game reads it, with what is wrong with its line ends and
+// why it could not be read to its end.
 struct TextFile {
-    bool readable = false;
-    std::string bytes;
-    std::vector<std::string> lines;  // without their CR LF
-    std::vector<Problem> lineEndProblems;
+    int error = 0;  // 0 when read to the end, else as LineReader::error()
+    std::vector<std::string> lines;  // without their line ends
+    std::vector<Problem> problems;
+    bool readable() const { return error == 0; }
 };
 TextFile readTextFile(const std::filesystem::path& path);
 
 // ---------------------------------------------------------------------------
 // Puzzles: 81 characters in row order, '0' for an empty cell.
 
+// The 81 cells of a qqwing board as digits.
+std::string digitsOf(const int* cells);
 // 0, 1, or 2 meaning "two or more". Givens that clash count as no solution.
 int countSolutions(const std::string& puzzle);
 // The solution of a puzzle that has exactly one.
@@ -57,6 +51,8 @@ std::optional<std::string> uniqueSolution(const std::string& puzzle);
 std::string gridFault(const std::string& solution);
 // How qqwing's solver rates a puzzle that has a solution: "SIMPLE", "EASY", ...
 std::string rating(const std::string& puzzle);
+// The name of a qqwing::SudokuBoard::Difficulty.
+std::string difficultyName(int difficulty);
 
 // ---------------------------------------------------------------------------
 // Checking
@@ -74,7 +70,7 @@ Report checkLevel(const std::filesystem::path& folder, const Level& level);
 Report checkFolder(const std::filesystem::path& folder);
 
 // ---------------------------------------------------------------------------
-// Appending
+// Changing
 
 // Every puzzle (its first 81 characters) in the three libraries, with "file, label" for messages.
 struct KnownPuzzles {
@@ -91,12 +87,16 @@ struct NewPuzzle {
 
 // Gives each puzzle a label continuing the level's numbering, not equal to any line of
 // either file, and appends label and puzzle to the library and label and solution to the
-// solution file. Each file is replaced whole by a renamed temporary file, the solution file
-// first: an interruption between the two leaves only solutions the library does not use.
-// Both files missing starts the level afresh. Returns an error message, empty on success.
-std::string appendPuzzles(const std::filesystem::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles);
+// solution file. Each file is replaced whole, the solution file first: an interruption between
+// the two leaves solutions that no puzzle of the library uses, which the game never reads and
+// repairInterruptedAppend removes. Both files missing starts the level afresh.
+// Returns an error message, empty on success.
+std::string appendPuzzles(const std::filesystem::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles,
+                          FileOps& ops = systemFileOps());
 
-// Writes bytes to a temporary file beside path, flushes it to disk and renames it over path.
-std::string replaceFile(const std::filesystem::path& path, const std::string& bytes);
+// Undoes what an interrupted append left of a level: temporary files, and solutions at the end of
+// the solution file whose labels are not in the library. Returns what it did, one sentence each.
+std::vector<std::string> repairInterruptedAppend(const std::filesystem::path& folder, const Level& level,
+                                                 FileOps& ops = systemFileOps());
 
 }  // namespace biblioteca

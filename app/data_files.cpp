@@ -1,0 +1,278 @@
+// The game's data files: names, line reading, the Spanish causes of failures, crash-safe replacement.
+#include "app/data_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+const std::array<Level, 3>& levels()
+{
+    static const std::array<Level, 3> all = {{
+        {"f", "\\game\\facil.sdk", "\\game\\sol_fac.sdk", "Cuadrix! - biblioteca de sudokus faciles", "Facil"},
+        {"m", "\\game\\medio.sdk", "\\game\\sol_med.sdk", "Cuadrix! - biblioteca de sudokus medios", "Medio"},
+        {"d", "\\game\\dificil.sdk", "\\game\\sol_dif.sdk", "Cuadrix! - biblioteca de sudokus dificiles", "Dificil"},
+    }};
+    return all;
+}
+
+const Level& levelOf(const std::string& dificultad)
+{
+    for (const Level& level : levels())
+        if (dificultad == level.code)
+            return level;
+    return levels()[0];
+}
+
+std::string fileName(const std::string& Nom) { return Nom.substr(Nom.rfind('\\') + 1); }
+
+std::string dataPath(const std::string& Ruta, const std::string& Nom)
+{
+    std::string part = Nom;
+    std::replace(part.begin(), part.end(), '\\', '/');
+    return Ruta + part;
+}
+
+std::optional<std::string> executableFolder()
+{
+    std::string path(4097, '\0');  // the system gives a path shorter than 4,096 bytes
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0 || static_cast<std::size_t>(n) == path.size() || path[0] != '/')
+        return std::nullopt;
+    path.resize(static_cast<std::size_t>(n));
+    return path.substr(0, path.rfind('/'));
+}
+
+std::string fileErrorText(int error)
+{
+    switch (error) {
+    case ENOENT: return "no existe";
+    case ENOTDIR: return "una parte de la ruta no es una carpeta";
+    case EACCES: case EPERM: return "no hay permiso";
+    case EROFS: return "el disco es de solo lectura";
+    case ENOSPC: case EDQUOT: return "el disco está lleno";
+    case EISDIR: return "es una carpeta";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    case ELOOP: return "hay demasiados enlaces simbólicos en la ruta";
+    case EIO: return "error de lectura o escritura en el disco";
+    case EMFILE: case ENFILE: return "hay demasiados ficheros abiertos";
+    case ENOMEM: return "no hay memoria suficiente";
+    case EXDEV: return "el fichero temporal quedó en otro disco";
+    case EBUSY: case ETXTBSY: return "el fichero está en uso";
+    case kNotRegularFile: return "no es un fichero normal";
+    case kLineTooLong: return "tiene una línea de más de 16 MB";
+    default: return "error del sistema número " + std::to_string(error);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+
+LineReader::LineReader(const std::string& path)
+{
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st;
+    if (fd_ < 0)
+        error_ = errno;
+    else if (::fstat(fd_, &st) != 0)
+        error_ = errno;
+    else if (!S_ISREG(st.st_mode))
+        error_ = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+    if (error_ && fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fd_ >= 0)
+        buffer_.resize(1 << 16);
+}
+
+LineReader::~LineReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::optional<std::string> LineReader::next()
+{
+    if (fd_ < 0 || error_)
+        return std::nullopt;
+    std::string line;
+    for (;;) {
+        if (at_ == filled_) {
+            const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                error_ = errno;
+                return std::nullopt;
+            }
+            if (n == 0) {
+                end_ = End::None;
+                return line.empty() ? std::nullopt : std::optional(std::move(line));
+            }
+            at_ = 0;
+            filled_ = static_cast<std::size_t>(n);
+        }
+        const char* start = buffer_.data() + at_;
+        const char* lf = static_cast<const char*>(std::memchr(start, '\n', filled_ - at_));
+        const std::size_t take = lf ? static_cast<std::size_t>(lf - start) : filled_ - at_;
+        if (line.size() + take > kMaxLine) {
+            error_ = kLineTooLong;
+            return std::nullopt;
+        }
+        line.append(start, take);
+        at_ += take;
+        if (lf) {
+            ++at_;
+            end_ = !line.empty() && line.back() == '\r' ? End::CrLf : End::Lf;
+            if (end_ == End::CrLf)
+                line.pop_back();
+            return line;
+        }
+    }
+}
+
+bool isDigitLine(const std::string& line)
+{
+    return line.size() >= 81
+        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
+}
+
+// ---------------------------------------------------------------------------
+// Writing
+
+namespace {
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path leads to, symbolic links followed: also a file a link names that does not exist yet.
+std::string linkTarget(const std::string& path)
+{
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string resolved = real ? real : "";
+    std::free(real);
+    std::error_code ec;
+    const std::filesystem::path to = std::filesystem::read_symlink(path, ec);
+    return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
+}
+
+// A temporary name is the start of the file's name, '~' and six random characters: no longer
+// than the file's own name when that has seven characters or more.
+std::string temporaryStem(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/') + 1;  // 0 without a slash
+    const std::string name = path.substr(slash);
+    return path.substr(0, slash) + name.substr(0, name.size() > 7 ? name.size() - 7 : 0) + "~";
+}
+
+}  // namespace
+
+int SystemFileOps::createUnique(std::string& pathTemplate, int& fd)
+{
+    fd = ::mkostemp(pathTemplate.data(), O_CLOEXEC);
+    return fd < 0 ? errno : 0;
+}
+
+int SystemFileOps::write(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int SystemFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+int SystemFileOps::close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+int SystemFileOps::rename(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int SystemFileOps::syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int result = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return result;
+}
+
+void SystemFileOps::remove(const std::string& path) { ::unlink(path.c_str()); }
+
+FileOps& systemFileOps()
+{
+    static SystemFileOps ops;
+    return ops;
+}
+
+std::vector<std::string> leftoverTemporaries(const std::string& path)
+{
+    const std::string target = linkTarget(path), stem = temporaryStem(target), folder = folderOf(target);
+    const std::string prefix = stem.substr(stem.rfind('/') + 1);
+    std::vector<std::string> found;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
+            && std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                           [](unsigned char c) { return std::isalnum(c); }))
+            found.push_back(folder + "/" + name);
+    }
+    ::closedir(dir);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops)
+{
+    const std::string target = linkTarget(path);
+    for (const std::string& leftover : leftoverTemporaries(target))
+        ops.remove(leftover);
+
+    std::string temporary = temporaryStem(target) + "XXXXXX";
+    int fd = -1;
+    if (const int error = ops.createUnique(temporary, fd))
+        return error;
+    // The new file keeps the permissions of the one it replaces, or gets those of a new file.
+    struct stat st;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, ::stat(target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask);
+
+    int error = ops.write(fd, bytes.data(), bytes.size());
+    if (!error)
+        error = ops.sync(fd);
+    const int closeError = ops.close(fd);
+    if (!error)
+        error = closeError;
+    if (!error)
+        error = ops.rename(temporary, target);
+    if (error) {
+        ops.remove(temporary);
+        return error;
+    }
+    // The rename is done; a failed flush of the folder only weakens it against a power cut.
+    ops.syncFolder(folderOf(target));
+    return 0;
+}

@@ -1,0 +1,116 @@
+// The data files, for the game and cuadrix-biblioteca alike: names, line reading, causes of failure, safe replacement.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// ---------------------------------------------------------------------------
+// Names
+
+// One difficulty and its two files. The fixed parts are appended to the program folder.
+struct Level {
+    const char* code;         // "f", "m", "d"
+    const char* libraryNom;   // "\\game\\facil.sdk"
+    const char* solutionNom;  // "\\game\\sol_fac.sdk"
+    const char* header;       // first line of both files when the tool starts them
+    const char* labelPrefix;  // the tool's labels are "<prefix> 001", "<prefix> 002", ...
+};
+const std::array<Level, 3>& levels();
+// The level of a difficulty code; any code other than "f", "m" or "d" reads the easy files.
+const Level& levelOf(const std::string& dificultad);
+// The file name of a fixed part: "facil.sdk" for "\\game\\facil.sdk".
+std::string fileName(const std::string& Nom);
+
+// The program folder followed by a fixed part such as "\game\partida.sdk"; the fixed part's
+// backslashes become '/', the folder's own characters are kept as they are.
+std::string dataPath(const std::string& Ruta, const std::string& Nom);
+
+// The folder of the running program as the bytes the system gives, without a trailing '/'
+// ("" for the root); nothing when it cannot be known.
+std::optional<std::string> executableFolder();
+
+// ---------------------------------------------------------------------------
+// Reading
+
+// Causes of a failure that have no errno value of their own.
+constexpr int kNotRegularFile = -1;  // a FIFO, a device or a socket
+constexpr int kLineTooLong = -2;     // a line longer than kMaxLine
+// Far above any line a data file needs, labels of a megabyte included.
+constexpr std::size_t kMaxLine = std::size_t(16) << 20;
+
+// What went wrong with a file, in Spanish, without a final period: an errno value or one of the causes above.
+std::string fileErrorText(int error);
+
+// Reads a file one line at a time: a line ends at LF, and a CR before the LF is dropped.
+// Only a regular file is opened, without waiting; bytes are kept as they are.
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    // The next line; nothing at the end of the file or once error() is set.
+    std::optional<std::string> next();
+    // 0, or why the file could not be opened or read on (an errno value, kNotRegularFile, kLineTooLong).
+    int error() const { return error_; }
+    // Whether the last line read ended with CR LF, LF alone, or the end of the file.
+    enum class End { CrLf, Lf, None };
+    End lastEnd() const { return end_; }
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+    End end_ = End::None;
+    std::vector<char> buffer_;
+    std::size_t at_ = 0, filled_ = 0;
+};
+
+// The decimal value of a character '0'..'9', or -1.
+inline int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : -1; }
+
+// True when the first 81 characters of the line are decimal digits.
+bool isDigitLine(const std::string& line);
+
+// ---------------------------------------------------------------------------
+// Writing
+
+// The file-system calls that change files, behind an interface so tests can make any of them fail.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    // Each returns 0 on success or an errno value.
+    virtual int createUnique(std::string& pathTemplate, int& fd) = 0;  // template ends in XXXXXX
+    virtual int write(int fd, const char* data, std::size_t size) = 0;  // writes all of it
+    virtual int sync(int fd) = 0;
+    virtual int close(int fd) = 0;
+    virtual int rename(const std::string& from, const std::string& to) = 0;
+    virtual int syncFolder(const std::string& folder) = 0;
+    virtual void remove(const std::string& path) = 0;
+};
+
+// The real POSIX calls; tests derive from it to make one of them fail.
+class SystemFileOps : public FileOps {
+public:
+    int createUnique(std::string& pathTemplate, int& fd) override;
+    int write(int fd, const char* data, std::size_t size) override;
+    int sync(int fd) override;
+    int close(int fd) override;
+    int rename(const std::string& from, const std::string& to) override;
+    int syncFolder(const std::string& folder) override;
+    void remove(const std::string& path) override;
+};
+FileOps& systemFileOps();
+
+// Temporary files beside path that an interrupted replacement of path left behind.
+std::vector<std::string> leftoverTemporaries(const std::string& path);
+
+// Replaces the file at path (or, when path is a symbolic link, the file it leads to) by bytes so
+// that it always holds either its earlier content or the new one whole: a temporary file in the
+// same folder, named no longer than the file, is written, flushed and renamed over it. Leftovers
+// of earlier interrupted replacements are removed first. Returns 0 or the errno of the failed step.
+int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops);
