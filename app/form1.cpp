@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -54,10 +53,10 @@ void centreOn(QWidget* window, QPoint centre)
 
 }  // namespace
 
-Form1::Form1(QWidget* parent)
+Form1::Form1(std::string programFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      game_(*this), form4Timer_(*this)
+      game_(*this), form4Timer_(*this), programFolder_(std::move(programFolder))
 {
     initArtwork();
     setObjectName("Form1");
@@ -388,10 +387,7 @@ void Form1::endProgram()
     QCoreApplication::exit(0);
 }
 
-std::string Form1::programFolder() const
-{
-    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-}
+std::string Form1::programFolder() const { return programFolder_; }
 
 void Form1::closeEvent(QCloseEvent* event)
 {

@@ -26,7 +26,8 @@ class Form1 : public QMainWindow, public WindowSystem {
 public:
     using MessageBoxFunction = std::function<Answer(const QString& prompt, const QString& title, Buttons buttons)>;
 
-    explicit Form1(QWidget* parent = nullptr);
+    // The program folder is given as the bytes the system names it by, never decoded.
+    explicit Form1(std::string programFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up, shows the window and gives cell 1 the focus.
@@ -82,6 +83,7 @@ private:
     QPointer<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
+    std::string programFolder_;
 
     std::vector<std::pair<Game::Command, QAction*>> commandActions_;
     QAction* toolbarButtons_[7] = {};

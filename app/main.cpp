@@ -1,8 +1,10 @@
-// Starts the game: Spanish texts for Qt's own buttons, then the main window.
+// Starts the game: Spanish texts for Qt's own buttons, the program folder, then the main window.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
 
+#include "app/data_files.h"
 #include "app/form1.h"
 
 int main(int argc, char* argv[])
@@ -14,7 +16,13 @@ int main(int argc, char* argv[])
     if (qtSpanish.load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtSpanish);
 
-    Form1 form;
+    // The data files are looked for beside the program and nowhere else.
+    const std::optional<std::string> folder = executableFolder();
+    if (!folder) {
+        QMessageBox::critical(nullptr, "Cuadrix", "No se encuentra la carpeta del programa: Cuadrix no puede empezar.");
+        return 1;
+    }
+    Form1 form(*folder);
     form.start();
     return QApplication::exec();
 }

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/data_files.h"
 #include "app/form1.h"
 #include "board/key_codes.h"
 #include "board/text_cell.h"
@@ -37,7 +38,7 @@ void settle() { QApplication::processEvents(); }
 Form1& window()
 {
     if (!form) {
-        form = new Form1;
+        form = new Form1(executableFolder().value());
         form->setMessageBoxFunction([](const QString&, const QString&, Buttons) {
             ++boxesShown;
             return boxAnswer;

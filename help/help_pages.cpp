@@ -1,9 +1,12 @@
 // The help commands: each sends the help window to its page in the data folder.
+#include "app/data_files.h"
 #include "app/game.h"
 
+// The page's address: "file://", the program folder as it is, the page's fixed part with the
+// platform's separators.
 void Game::showHelpPage(const std::string& Nom)
 {
-    ws.showHelp("file://" + ws.programFolder() + Nom);
+    ws.showHelp("file://" + dataPath(ws.programFolder(), Nom));
 }
 
 void Game::historia_Click() { showHelpPage("\\data\\historia.htm"); }

@@ -74,12 +74,13 @@ TEST(Splash, TheSecondTickShowsTheMainWindowAndHidesTheSplashOnce)
 
 TEST_F(GameTest, HelpItemsOpenTheirPagesInTheDataFolderAndAboutShowsTheBox)
 {
+    ws.folder = "/juego\\de \xf1u";  // a folder's own characters are kept as they are
     for (auto command : {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click})
         (game.*command)();
     const char* pages[] = {"historia.htm", "reglas.htm", "resolucion.htm", "utilizacion.htm"};
     ASSERT_EQ(ws.helpAddresses.size(), 4u);
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(ws.helpAddresses[k], "file://" + ws.folder + "\\data\\" + pages[k]);
+        EXPECT_EQ(ws.helpAddresses[k], "file://" + ws.folder + "/data/" + pages[k]);
     game.acerca_Click();
     EXPECT_TRUE(ws.aboutShown);
 }

@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 
+#include "app/data_files.h"
 #include "app/form1.h"
 #include "board/text_cell.h"
 
@@ -20,7 +21,7 @@ protected:
 
     void SetUp() override
     {
-        form = std::make_unique<Form1>();
+        form = std::make_unique<Form1>(executableFolder().value());
         form->setMessageBoxFunction([this](const QString& prompt, const QString&, Buttons) {
             prompts << prompt;
             if (answers.empty())
