@@ -1,6 +1,7 @@
 // A window system for the logic tests: records what the game shows and answers boxes from a script.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <string>
@@ -24,7 +25,7 @@ struct ShownBox {
 
 class FakeWindowSystem : public WindowSystem {
 public:
-    FakeCell cells[82];
+    std::array<FakeCell, 82> cells;  // 1..81
     int focused = 0;  // the cell the game last put the keyboard focus on
     std::map<MenuItem, bool> checked{{MenuItem::facil, true}, {MenuItem::medio, false}, {MenuItem::dificil, false}};
     std::string status;
@@ -34,14 +35,14 @@ public:
     bool splashShown = false, splashTimerOn = false, mainShown = false, ended = false, aboutShown = false;
     std::vector<std::string> helpAddresses;
 
-    void setCellText(int i, const std::string& text) override { cells[i].text = text; }
-    std::string cellText(int i) const override { return cells[i].text; }
-    void setCellFontBold(int i, bool bold) override { cells[i].bold = bold; }
-    void setCellForeColor(int i, Colour colour) override { cells[i].fore = colour; }
-    void setCellBackColor(int i, Colour colour) override { cells[i].back = colour; }
-    void setCellLocked(int i, bool locked) override { cells[i].locked = locked; }
-    bool cellLocked(int i) const override { return cells[i].locked; }
-    void setFocusToCell(int i) override { focused = i; }
+    void setCellText(int i, const std::string& text) override { cell(i).text = text; }
+    std::string cellText(int i) const override { return cell(i).text; }
+    void setCellFontBold(int i, bool bold) override { cell(i).bold = bold; }
+    void setCellForeColor(int i, Colour colour) override { cell(i).fore = colour; }
+    void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
+    void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
+    bool cellLocked(int i) const override { return cell(i).locked; }
+    void setFocusToCell(int i) override { focused = &cell(i) - &cells[0]; }
     void setMenuChecked(MenuItem item, bool on) override { checked[item] = on; }
     void setStatusText(const std::string& text) override { status = text; }
     void setStatusWidth(int) override {}
@@ -63,6 +64,10 @@ public:
     void showAbout() override { aboutShown = true; }
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
+
+    // A cell the game names: 1..81, anything else fails the test.
+    FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
+    const FakeCell& cell(int i) const { return cells.at(i < 1 ? 82 : i); }
 
     // The 81 texts in cell order, "." for "" and "_" for " ".
     std::string boardTexts() const
