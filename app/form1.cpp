@@ -404,7 +404,7 @@ void Form1::showHelp(const std::string& address)
 void Form1::showAbout()
 {
     if (!about_) {
-        about_ = new FrmAboutWindow(this);
+        about_ = new FrmAboutWindow(*this, this);
         centreOn(about_, geometry().center());
     }
     about_->show();

@@ -1,12 +1,9 @@
-// The About box window, with the Linux side of its system-information button.
+// The About box window.
 #include "help/frm_about.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 
 #include "app/qt_colours.h"
@@ -15,23 +12,10 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 }  // namespace
 
-bool LinuxAboutPlatform::fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
-
-bool LinuxAboutPlatform::startProgram(const std::string& path)
-{
-    return QProcess::startDetached(QString::fromStdString(path), {});
-}
-
-void LinuxAboutPlatform::messageBox(const std::string& prompt)
-{
-    QMessageBox box(QMessageBox::NoIcon, "Cuadrix", QString::fromStdString(prompt), QMessageBox::Ok, owner_);
-    box.exec();
-}
-
-FrmAboutWindow::FrmAboutWindow(QWidget* owner)
+FrmAboutWindow::FrmAboutWindow(WindowSystem& ws, QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowCloseButtonHint),
-      platform_(this), logic_(platform_)
+      logic_(ws)
 {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);

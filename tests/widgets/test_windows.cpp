@@ -85,16 +85,9 @@ TEST_F(WidgetTest, AboutBoxTextsAndButtons)
     EXPECT_EQ(about->cmdSysInfo()->text(), "&Info. del sistema...");
     EXPECT_EQ(about->size(), QSize(5145 / 15, 2595 / 15));
 
-    // The system-information button ends in its message on Linux; the box stays open.
-    QString shown;
-    QTimer::singleShot(50, [&shown] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->windowTitle() + "|" + box->text();
-            box->accept();
-        }
-    });
+    // The system-information button ends in its message; the box stays open.
     about->cmdSysInfo()->click();
-    EXPECT_EQ(shown, QString::fromUtf8("Cuadrix|La información del sistema no está disponible en este momento"));
+    EXPECT_EQ(prompts, QStringList({QString::fromUtf8("La información del sistema no está disponible en este momento")}));
     EXPECT_TRUE(about->isVisible());
 
     // Showing it again while open reuses it; Esc discards it.
