@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -35,9 +36,50 @@ constexpr int cellLeft[10] = {0, 240, 960, 1680, 2520, 3240, 3960, 4800, 5520, 6
 constexpr int cellTop[10] = {0, 600, 1320, 2040, 2880, 3600, 4320, 5160, 5880, 6600};
 constexpr int cellSize = 615;
 constexpr int clientWidth = 7110, clientHeight = 7680;
-constexpr Colour windowBackground = 0x00C0E0FF;
 
 const int tabCells[] = {1, 4, 7, 28, 31, 34, 55, 58, 61};
+
+// A message box of the game. A Yes/No question must be answered: Esc and the close button do
+// nothing on it (with Cancel, they answer Cancel; with OK alone, OK).
+class GameMessageBox : public QMessageBox {
+public:
+    GameMessageBox(const QString& title, const QString& prompt, Buttons buttons, QWidget* owner)
+        : QMessageBox(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton, owner),
+          mustAnswer_(buttons == Buttons::YesNo)
+    {
+        switch (buttons) {
+        case Buttons::OK:
+            setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::YesNoCancel:
+            setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            setDefaultButton(QMessageBox::Yes);
+            setEscapeButton(QMessageBox::Cancel);
+            break;
+        }
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!(mustAnswer_ && event->matches(QKeySequence::Cancel)))
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (mustAnswer_)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool mustAnswer_;
+};
 
 // Places a new window centred on a point, inside the screen.
 void centreOn(QWidget* window, QPoint centre)
@@ -66,10 +108,7 @@ Form1::Form1(QWidget* parent)
 
     auto* clientArea = new QWidget(this);
     clientArea->setFixedSize(px(clientWidth), px(clientHeight));
-    clientArea->setAutoFillBackground(true);
-    QPalette palette = clientArea->palette();
-    palette.setColor(QPalette::Window, toQColor(windowBackground));
-    clientArea->setPalette(palette);
+    useWindowColours(clientArea);
     setCentralWidget(clientArea);
 
     buildMenus();
@@ -347,25 +386,13 @@ Answer Form1::messageBox(const std::string& prompt, const std::string& title, Bu
 
 Answer Form1::execMessageBox(const QString& prompt, const QString& title, Buttons buttons)
 {
+    // The About box's own message shows over it; every other box over the main window.
+    QWidget* owner = about_ && about_->isActiveWindow() ? static_cast<QWidget*>(about_) : this;
     Answer answer;
     if (messageBox_) {
         answer = messageBox_(prompt, title, buttons);
     } else {
-        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton, this);
-        switch (buttons) {
-        case Buttons::OK:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
-        case Buttons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-            break;
-        case Buttons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::Cancel);
-            break;
-        }
+        GameMessageBox box(title, prompt, buttons, owner);
         const int pressed = box.exec();
         answer = pressed == QMessageBox::Yes ? Answer::Yes
             : pressed == QMessageBox::No     ? Answer::No
@@ -373,7 +400,7 @@ Answer Form1::execMessageBox(const QString& prompt, const QString& title, Button
                                              : Answer::Cancel;
     }
     if (!ending_)
-        activateWindow();
+        owner->activateWindow();
     return answer;
 }
 
@@ -392,8 +419,13 @@ void Form1::stopSplashTimer() { splash_->Timer1()->stop(); }
 void Form1::showHelp(const std::string& address)
 {
     if (!help_) {
-        help_ = new Form3(this);
-        centreOn(help_, geometry().center());
+        help_ = new Form3;
+        // Its frame is not known before it is shown: the main window's stands in for it.
+        const QSize frame = help_->size() + frameGeometry().size() - size();
+        const QRect board(Text1(1)->mapToGlobal(QPoint()), Text1(81)->mapToGlobal(Text1(81)->rect().bottomRight()));
+        const HelpPlacement place = placeHelpWindow(frame, frameGeometry(), board, screen()->availableGeometry());
+        move(place.mainWindow);
+        help_->move(place.help);
     }
     help_->navigate(QString::fromStdString(address));
     help_->show();
@@ -404,7 +436,7 @@ void Form1::showHelp(const std::string& address)
 void Form1::showAbout()
 {
     if (!about_) {
-        about_ = new FrmAboutWindow(*this, this);
+        about_ = new FrmAboutWindow(*this);
         centreOn(about_, geometry().center());
     }
     about_->show();

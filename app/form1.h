@@ -21,6 +21,18 @@ class QToolBar;
 class TextCell;
 class Form4;
 
+// A window with no owner that the main window keeps: it may close and delete itself, and what is
+// left of it goes with the main window.
+template <typename Window>
+class KeptWindow : public QPointer<Window> {
+public:
+    KeptWindow() = default;
+    KeptWindow(const KeptWindow&) = delete;
+    KeptWindow& operator=(const KeptWindow&) = delete;
+    ~KeptWindow() { delete this->data(); }
+    using QPointer<Window>::operator=;
+};
+
 class Form1 : public QMainWindow, public WindowSystem {
     Q_OBJECT
 public:
@@ -77,8 +89,8 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusText_ = nullptr;
     Form4* splash_ = nullptr;
-    QPointer<Form3> help_;
-    QPointer<FrmAboutWindow> about_;
+    KeptWindow<Form3> help_;
+    KeptWindow<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
 

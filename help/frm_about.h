@@ -11,7 +11,7 @@ class QPushButton;
 class FrmAboutWindow : public QWidget {
     Q_OBJECT
 public:
-    FrmAboutWindow(WindowSystem& ws, QWidget* owner);
+    explicit FrmAboutWindow(WindowSystem& ws);
     QLabel* lblTitle() const { return lblTitle_; }
     QLabel* lblVersion() const { return lblVersion_; }
     QPushButton* cmdOK() const { return cmdOK_; }
