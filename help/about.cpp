@@ -1,12 +1,13 @@
 // The About box's logic: the texts it shows, and its system-information button.
 #include "help/about.h"
 
+// The version numbers come from the build (the project's version in CMakeLists.txt).
 AboutTexts FrmAbout::Form_Load()
 {
     AboutTexts texts;
     texts.caption = "Acerca de " + appTitle;
-    texts.lblVersion = "Versión " + std::to_string(versionMajor) + "." + std::to_string(versionMinor) + "."
-        + std::to_string(versionRevision);
+    texts.lblVersion = "Versión " + std::to_string(CUADRIX_VERSION_MAJOR) + "." + std::to_string(CUADRIX_VERSION_MINOR)
+        + "." + std::to_string(CUADRIX_VERSION_PATCH);
     texts.lblTitle = appTitle;
     return texts;
 }

@@ -25,6 +25,5 @@ private:
     void StartSysInfo();
 };
 
-// The program's title and version.
+// The program's title.
 inline const std::string appTitle = "Cuadrix";
-constexpr int versionMajor = 1, versionMinor = 0, versionRevision = 0;
