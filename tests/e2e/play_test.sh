@@ -106,7 +106,8 @@ cd "$folder"
 game_pid=$!
 check "the main window appears" wait_for 10 main_window >/dev/null
 wid=$(main_window)
-check "the splash shows at start" test "$(visible_windows)" -ge 2
+splash_shown() { (($(visible_windows) >= 2)); }
+check "the splash shows at start" wait_for 2 splash_shown
 shot
 cp "$work/shot.png" "${E2E_SHOTS:-$work}/splash.png" 2>/dev/null || true
 check "the splash goes after two ticks" wait_for 6 splash_gone
