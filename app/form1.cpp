@@ -291,12 +291,17 @@ void Form1::runDeferred()
     }
 }
 
-void Form1::setCellText(int i, const std::string& text) { cells_[i]->setText(QString::fromStdString(text)); }
+void Form1::setCellText(int i, const std::string& text)
+{
+    const QString wanted = QString::fromStdString(text);
+    if (cells_[i]->text() != wanted)
+        cells_[i]->setText(wanted);
+}
 std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(); }
 
 // The cell setters leave a cell alone when it already shows what is asked: a command sets every
-// attribute of all 81 cells, and each real change of a font or palette costs a style resolve,
-// an event and a repaint.
+// attribute of all 81 cells, and each real change of a text, font or palette costs a text
+// layout or a style resolve, an event and a repaint.
 void Form1::setCellFontBold(int i, bool bold)
 {
     TextCell* cell = cells_[i];
@@ -307,47 +312,8 @@ void Form1::setCellFontBold(int i, bool bold)
     cell->setFont(font);
 }
 
-namespace {
-
-bool colourIsSet(const QPalette& palette, QPalette::ColorRole role, const QColor& colour)
-{
-    return palette.isBrushSet(QPalette::Active, role) && palette.color(QPalette::Active, role) == colour
-        && palette.color(QPalette::Inactive, role) == colour && palette.color(QPalette::Disabled, role) == colour;
-}
-
-// The text and base colours a cell's palette sets, as a key; -1 for a colour it leaves to the style.
-qint64 setColourKey(const QPalette& palette, QPalette::ColorRole role)
-{
-    return palette.isBrushSet(QPalette::Active, role) ? static_cast<qint64>(palette.color(QPalette::Active, role).rgba())
-                                                       : -1;
-}
-
-}  // namespace
-
-// A cell's palette differs from the board's only in its text and base colours, so the few
-// combinations in use are made once and shared by the cells.
-void Form1::setCellColour(int i, QPalette::ColorRole role, Colour colour)
-{
-    TextCell* cell = cells_[i];
-    const QColor wanted = toQColor(colour);
-    const QPalette& current = cell->palette();
-    if (colourIsSet(current, role, wanted))
-        return;
-    const QPalette::ColorRole other = role == QPalette::Text ? QPalette::Base : QPalette::Text;
-    const qint64 wantedKey = static_cast<qint64>(wanted.rgba());
-    const qint64 otherKey = setColourKey(current, other);
-    const auto key = role == QPalette::Text ? std::make_pair(wantedKey, otherKey) : std::make_pair(otherKey, wantedKey);
-    auto found = cellPalettes_.find(key);
-    if (found == cellPalettes_.end()) {
-        QPalette palette = current;
-        palette.setColor(role, wanted);
-        found = cellPalettes_.emplace(key, palette).first;
-    }
-    cell->setPalette(found->second);
-}
-
-void Form1::setCellForeColor(int i, Colour colour) { setCellColour(i, QPalette::Text, colour); }
-void Form1::setCellBackColor(int i, Colour colour) { setCellColour(i, QPalette::Base, colour); }
+void Form1::setCellForeColor(int i, Colour colour) { cells_[i]->setForeColour(toQColor(colour)); }
+void Form1::setCellBackColor(int i, Colour colour) { cells_[i]->setBackColour(toQColor(colour)); }
 
 void Form1::setCellLocked(int i, bool locked) { cells_[i]->setLocked(locked); }
 bool Form1::cellLocked(int i) const { return cells_[i]->isLocked(); }

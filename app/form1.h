@@ -100,8 +100,6 @@ private:
     bool focusHeld_ = false;
     int inCommit_ = 0;
     std::deque<std::function<void()>> deferred_;
-    // Cell palettes by (text colour, base colour), -1 for one left to the style.
-    std::map<std::pair<qint64, qint64>, QPalette> cellPalettes_;
 
     void buildMenus();
     void buildToolbar(QWidget* clientArea);
@@ -109,7 +107,6 @@ private:
     void cellFocusIn(int i, Qt::FocusReason reason);
     void cellFocusOut(int i, Qt::FocusReason reason);
     void commitLeftCell(int i);
-    void setCellColour(int i, QPalette::ColorRole role, Colour colour);
     void runDeferred();
     Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };

@@ -106,7 +106,7 @@ TEST_F(WidgetTest, StartUpFocusesCellOne)
 {
     EXPECT_EQ(focusedCell(), 1);
     EXPECT_EQ(form->game().celdaActual, 1);
-    EXPECT_EQ(form->Text1(1)->palette().color(QPalette::Base), toQColor(fondoFoco));
+    EXPECT_EQ(form->Text1(1)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->statusLine()->text(), "Bienbenido a Cuadrix! Todo listo para jugar");
 }
 
@@ -158,8 +158,8 @@ TEST_F(WidgetTest, TypingArrowsAndClearingKeys)
     const int below = open + 9 < 82 ? open + 9 : open - 72;
     EXPECT_EQ(focusedCell(), below);
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 8);
-    EXPECT_EQ(form->Text1(open)->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(form->Text1(below)->palette().color(QPalette::Base), toQColor(fondoFoco));
+    EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
+    EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
 }
 
 TEST_F(WidgetTest, TabVisitsTheTopLeftCellOfEachBox)
