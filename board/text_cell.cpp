@@ -69,11 +69,21 @@ void TextCell::setBackColour(const QColor& colour)
     update();
 }
 
+// The panel's palette is the cell's with the background colour; it is made again only when one of
+// the two changed, not at every paint.
 void TextCell::initStyleOption(QStyleOptionFrame* option) const
 {
     QLineEdit::initStyleOption(option);
-    if (back_.isValid())
-        option->palette.setColor(QPalette::Base, back_);
+    if (!back_.isValid())
+        return;
+    if (option->palette.cacheKey() != panelFrom_ || panel_.color(QPalette::Base) != back_) {
+        panelFrom_ = option->palette.cacheKey();
+        panel_ = option->palette;
+        panel_.setColor(QPalette::Base, back_);
+    }
+    const QPalette::ColorGroup group = option->palette.currentColorGroup();
+    option->palette = panel_;
+    option->palette.setCurrentColorGroup(group);
 }
 
 void TextCell::setForeColour(const QColor& colour)

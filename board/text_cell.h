@@ -41,4 +41,6 @@ private:
     bool locked_ = false;
     QString namePrefix_;  // "fila 3, columna 5, "
     QColor back_;
+    mutable QPalette panel_;
+    mutable qint64 panelFrom_ = 0;
 };
