@@ -104,7 +104,8 @@ Form1::Form1(QWidget* parent)
     initArtwork();
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
-    setWindowIcon(QIcon(":/artwork/cuadrix.png"));
+    // Every window of the game carries the icon; the 48-pixel one is decoded in no time at start-up.
+    QApplication::setWindowIcon(QIcon(":/artwork/cuadrix-48.png"));
 
     auto* clientArea = new QWidget(this);
     clientArea->setFixedSize(px(clientWidth), px(clientHeight));
