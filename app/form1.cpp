@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -34,9 +35,50 @@ constexpr int cellLeft[10] = {0, 240, 960, 1680, 2520, 3240, 3960, 4800, 5520, 6
 constexpr int cellTop[10] = {0, 600, 1320, 2040, 2880, 3600, 4320, 5160, 5880, 6600};
 constexpr int cellSize = 615;
 constexpr int clientWidth = 7110, clientHeight = 7680;
-constexpr Colour windowBackground = 0x00C0E0FF;
 
 const int tabCells[] = {1, 4, 7, 28, 31, 34, 55, 58, 61};
+
+// A message box of the game. A Yes/No question must be answered: Esc and the close button do
+// nothing on it (with Cancel, they answer Cancel; with OK alone, OK).
+class GameMessageBox : public QMessageBox {
+public:
+    GameMessageBox(const QString& title, const QString& prompt, Buttons buttons, QWidget* owner)
+        : QMessageBox(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton, owner),
+          mustAnswer_(buttons == Buttons::YesNo)
+    {
+        switch (buttons) {
+        case Buttons::OK:
+            setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::YesNoCancel:
+            setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            setDefaultButton(QMessageBox::Yes);
+            setEscapeButton(QMessageBox::Cancel);
+            break;
+        }
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!(mustAnswer_ && event->matches(QKeySequence::Cancel)))
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (mustAnswer_)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool mustAnswer_;
+};
 
 // Places a new window centred on a point, inside the screen.
 void centreOn(QWidget* window, QPoint centre)
@@ -61,14 +103,12 @@ Form1::Form1(std::string programFolder, QWidget* parent)
     initArtwork();
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
-    setWindowIcon(QIcon(":/artwork/cuadrix.png"));
+    // Every window of the game carries the icon; the 48-pixel one is decoded in no time at start-up.
+    QApplication::setWindowIcon(QIcon(":/artwork/cuadrix-48.png"));
 
     auto* clientArea = new QWidget(this);
     clientArea->setFixedSize(px(clientWidth), px(clientHeight));
-    clientArea->setAutoFillBackground(true);
-    QPalette palette = clientArea->palette();
-    palette.setColor(QPalette::Window, toQColor(windowBackground));
-    clientArea->setPalette(palette);
+    useWindowColours(clientArea);
     setCentralWidget(clientArea);
 
     buildMenus();
@@ -228,12 +268,17 @@ void Form1::reportPlayerFocus()
         game_.cellFocusedByPlayer(i);
 }
 
-void Form1::setCellText(int i, const std::string& text) { cells_[i]->setText(QString::fromStdString(text)); }
+void Form1::setCellText(int i, const std::string& text)
+{
+    const QString wanted = QString::fromStdString(text);
+    if (cells_[i]->text() != wanted)
+        cells_[i]->setText(wanted);
+}
 std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(); }
 
 // The cell setters leave a cell alone when it already shows what is asked: a command sets every
-// attribute of all 81 cells, and each real change of a font or palette costs a style resolve,
-// an event and a repaint.
+// attribute of all 81 cells, and each real change of a text, font or palette costs a text
+// layout or a style resolve, an event and a repaint.
 void Form1::setCellFontBold(int i, bool bold)
 {
     TextCell* cell = cells_[i];
@@ -244,47 +289,8 @@ void Form1::setCellFontBold(int i, bool bold)
     cell->setFont(font);
 }
 
-namespace {
-
-bool colourIsSet(const QPalette& palette, QPalette::ColorRole role, const QColor& colour)
-{
-    return palette.isBrushSet(QPalette::Active, role) && palette.color(QPalette::Active, role) == colour
-        && palette.color(QPalette::Inactive, role) == colour && palette.color(QPalette::Disabled, role) == colour;
-}
-
-// The text and base colours a cell's palette sets, as a key; -1 for a colour it leaves to the style.
-qint64 setColourKey(const QPalette& palette, QPalette::ColorRole role)
-{
-    return palette.isBrushSet(QPalette::Active, role) ? static_cast<qint64>(palette.color(QPalette::Active, role).rgba())
-                                                       : -1;
-}
-
-}  // namespace
-
-// A cell's palette differs from the board's only in its text and base colours, so the few
-// combinations in use are made once and shared by the cells.
-void Form1::setCellColour(int i, QPalette::ColorRole role, Colour colour)
-{
-    TextCell* cell = cells_[i];
-    const QColor wanted = toQColor(colour);
-    const QPalette& current = cell->palette();
-    if (colourIsSet(current, role, wanted))
-        return;
-    const QPalette::ColorRole other = role == QPalette::Text ? QPalette::Base : QPalette::Text;
-    const qint64 wantedKey = static_cast<qint64>(wanted.rgba());
-    const qint64 otherKey = setColourKey(current, other);
-    const auto key = role == QPalette::Text ? std::make_pair(wantedKey, otherKey) : std::make_pair(otherKey, wantedKey);
-    auto found = cellPalettes_.find(key);
-    if (found == cellPalettes_.end()) {
-        QPalette palette = current;
-        palette.setColor(role, wanted);
-        found = cellPalettes_.emplace(key, palette).first;
-    }
-    cell->setPalette(found->second);
-}
-
-void Form1::setCellForeColor(int i, Colour colour) { setCellColour(i, QPalette::Text, colour); }
-void Form1::setCellBackColor(int i, Colour colour) { setCellColour(i, QPalette::Base, colour); }
+void Form1::setCellForeColor(int i, Colour colour) { cells_[i]->setForeColour(toQColor(colour)); }
+void Form1::setCellBackColor(int i, Colour colour) { cells_[i]->setBackColour(toQColor(colour)); }
 
 void Form1::setCellLocked(int i, bool locked) { cells_[i]->setLocked(locked); }
 bool Form1::cellLocked(int i) const { return cells_[i]->isLocked(); }
@@ -316,25 +322,13 @@ Answer Form1::messageBox(const std::string& prompt, const std::string& title, Bu
 
 Answer Form1::execMessageBox(const QString& prompt, const QString& title, Buttons buttons)
 {
+    // The About box's own message shows over it; every other box over the main window.
+    QWidget* owner = about_ && about_->isActiveWindow() ? static_cast<QWidget*>(about_) : this;
     Answer answer;
     if (messageBox_) {
         answer = messageBox_(prompt, title, buttons);
     } else {
-        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton, this);
-        switch (buttons) {
-        case Buttons::OK:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
-        case Buttons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-            break;
-        case Buttons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::Cancel);
-            break;
-        }
+        GameMessageBox box(title, prompt, buttons, owner);
         const int pressed = box.exec();
         answer = pressed == QMessageBox::Yes ? Answer::Yes
             : pressed == QMessageBox::No     ? Answer::No
@@ -342,7 +336,7 @@ Answer Form1::execMessageBox(const QString& prompt, const QString& title, Button
                                              : Answer::Cancel;
     }
     if (!ending_)
-        activateWindow();
+        owner->activateWindow();
     return answer;
 }
 
@@ -361,8 +355,13 @@ void Form1::stopSplashTimer() { splash_->Timer1()->stop(); }
 void Form1::showHelp(const std::string& address)
 {
     if (!help_) {
-        help_ = new Form3(this);
-        centreOn(help_, geometry().center());
+        help_ = new Form3;
+        // Its frame is not known before it is shown: the main window's stands in for it.
+        const QSize frame = help_->size() + frameGeometry().size() - size();
+        const QRect board(Text1(1)->mapToGlobal(QPoint()), Text1(81)->mapToGlobal(Text1(81)->rect().bottomRight()));
+        const HelpPlacement place = placeHelpWindow(frame, frameGeometry(), board, screen()->availableGeometry());
+        move(place.mainWindow);
+        help_->move(place.help);
     }
     help_->navigate(QString::fromStdString(address));
     help_->show();
@@ -373,7 +372,7 @@ void Form1::showHelp(const std::string& address)
 void Form1::showAbout()
 {
     if (!about_) {
-        about_ = new FrmAboutWindow(this);
+        about_ = new FrmAboutWindow(*this);
         centreOn(about_, geometry().center());
     }
     about_->show();

@@ -21,6 +21,18 @@ class QToolBar;
 class TextCell;
 class Form4;
 
+// A window with no owner that the main window keeps: it may close and delete itself, and what is
+// left of it goes with the main window.
+template <typename Window>
+class KeptWindow : public QPointer<Window> {
+public:
+    KeptWindow() = default;
+    KeptWindow(const KeptWindow&) = delete;
+    KeptWindow& operator=(const KeptWindow&) = delete;
+    ~KeptWindow() { delete this->data(); }
+    using QPointer<Window>::operator=;
+};
+
 class Form1 : public QMainWindow, public WindowSystem {
     Q_OBJECT
 public:
@@ -79,8 +91,8 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusText_ = nullptr;
     Form4* splash_ = nullptr;
-    QPointer<Form3> help_;
-    QPointer<FrmAboutWindow> about_;
+    KeptWindow<Form3> help_;
+    KeptWindow<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
     std::string programFolder_;
@@ -91,14 +103,11 @@ private:
     // focus moves the game asks for are not reported back to it.
     int playerFocus_ = 0;
     bool movingFocus_ = false;
-    // Cell palettes by (text colour, base colour), -1 for one left to the style.
-    std::map<std::pair<qint64, qint64>, QPalette> cellPalettes_;
 
     void buildMenus();
     void buildToolbar(QWidget* clientArea);
     void buildBoard(QWidget* clientArea);
     void cellFocusIn(int i);
     void reportPlayerFocus();
-    void setCellColour(int i, QPalette::ColorRole role, Colour colour);
     Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };

@@ -1,6 +1,7 @@
 // The splash window shown while the game starts.
 #include "app/form4.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -17,16 +18,27 @@ Form4::Form4(Form4Timer& ticks, QWidget* owner)
 {
     setObjectName("Form4");
     setWindowTitle("Cuadrix!");
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(px(5985), px(4530));
 
+    Timer1_ = new QTimer(this);
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, [&ticks] { ticks.Timer1_Timer(); });
+}
+
+// The pictures are PNG files, which Qt reads without loading an image plugin. The title picture
+// (607 x 518 at -1080, -1800 twips, overhanging the window on every side) is stored as the part
+// of it the window shows.
+void Form4::buildContents()
+{
     auto* Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/artwork/splash.jpg"));
-    Image1->setGeometry(px(-1080), px(-1800), 607, 518);
+    Image1->setPixmap(QPixmap(":/artwork/splash_fondo.png"));
+    Image1->setGeometry(0, 0, width(), height());
 
     auto* Image2 = new QLabel(this);
     Image2->setObjectName("Image2");
-    Image2->setPixmap(QPixmap(":/artwork/splash.gif"));
+    Image2->setPixmap(QPixmap(":/artwork/splash_tablero.png"));
     Image2->setGeometry(px(1200), px(1080), 232, 152);
 
     auto* Label1 = new QLabel("CUADRIX!", this);
@@ -40,15 +52,52 @@ Form4::Form4(Form4Timer& ticks, QWidget* owner)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("color: #8b1a1a;");
     Label1->setGeometry(px(60), px(3240), px(5895), px(1215));
-
-    Timer1_ = new QTimer(this);
-    Timer1_->setInterval(1000);
-    connect(Timer1_, &QTimer::timeout, this, [&ticks] { ticks.Timer1_Timer(); });
 }
 
 void Form4::showCentred()
 {
+    showPending_ = true;
+    if (parentWidget() && !ownerPainted_)
+        parentWidget()->installEventFilter(this);
+    else
+        showNow();
+}
+
+// A hide before the splash was shown cancels the show.
+void Form4::setVisible(bool visible)
+{
+    if (!visible)
+        showPending_ = false;
+    QWidget::setVisible(visible);
+}
+
+// The owner's first paint: the splash is shown once that paint is over.
+bool Form4::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Paint) {
+        parentWidget()->removeEventFilter(this);
+        ownerPainted_ = true;
+        QMetaObject::invokeMethod(this, &Form4::showNow, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void Form4::showNow()
+{
+    if (!showPending_)
+        return;
+    showPending_ = false;
+    if (!findChild<QLabel*>("Label1"))
+        buildContents();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
+}
+
+// Some platforms activate every window they show: the splash hands the activation straight back.
+bool Form4::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && parentWidget() && parentWidget()->isVisible())
+        parentWidget()->activateWindow();
+    return QWidget::event(event);
 }

@@ -11,8 +11,21 @@ class Form4 : public QWidget {
 public:
     Form4(Form4Timer& ticks, QWidget* owner);
     QTimer* Timer1() const { return Timer1_; }
+    // Shows the splash in the centre of the screen as soon as its owner, the main window, has
+    // painted its first frame: nothing of the splash delays the board. The owner keeps the
+    // activation, and so the focus in cell 1.
     void showCentred();
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTimer* Timer1_;
+    bool ownerPainted_ = false;
+    bool showPending_ = false;
+
+    void showNow();
+    void buildContents();
 };

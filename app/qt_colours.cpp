@@ -1,12 +1,22 @@
-// Turning the game's BGR colour values into Qt colours.
+// Turning the game's BGR colour values into Qt colours, and the game's fixed window colours.
 #include "app/qt_colours.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 QColor toQColor(Colour colour)
 {
     if (colour == fondoFoco)
         return QApplication::palette("QMenu").color(QPalette::Window);
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+void useWindowColours(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(windowBackground));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }

@@ -2,10 +2,12 @@
 #include "board/text_cell.h"
 
 #include <QContextMenuEvent>
-#include <chrono>
-#include <cstdio>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QStyleOptionFrame>
+#include <chrono>
+#include <cstdio>
+#include <map>
 
 #include "board/key_codes_qt.h"
 
@@ -57,6 +59,46 @@ void TextCell::updateAccessibleName()
         name += QStringLiteral(", fija");
     if (name != accessibleName())
         setAccessibleName(name);
+}
+
+void TextCell::setBackColour(const QColor& colour)
+{
+    if (colour == back_)
+        return;
+    back_ = colour;
+    update();
+}
+
+// The panel's palette is the cell's with the background colour; it is made again only when one of
+// the two changed, not at every paint.
+void TextCell::initStyleOption(QStyleOptionFrame* option) const
+{
+    QLineEdit::initStyleOption(option);
+    if (!back_.isValid())
+        return;
+    if (option->palette.cacheKey() != panelFrom_ || panel_.color(QPalette::Base) != back_) {
+        panelFrom_ = option->palette.cacheKey();
+        panel_ = option->palette;
+        panel_.setColor(QPalette::Base, back_);
+    }
+    const QPalette::ColorGroup group = option->palette.currentColorGroup();
+    option->palette = panel_;
+    option->palette.setCurrentColorGroup(group);
+}
+
+void TextCell::setForeColour(const QColor& colour)
+{
+    if (palette().isBrushSet(QPalette::Active, QPalette::Text) && palette().color(QPalette::Text) == colour)
+        return;
+    // Only the text colour is set in these palettes: every other colour still follows the board's.
+    static std::map<QRgb, QPalette> palettes;
+    auto found = palettes.find(colour.rgba());
+    if (found == palettes.end()) {
+        QPalette palette;
+        palette.setColor(QPalette::Text, colour);
+        found = palettes.emplace(colour.rgba(), palette).first;
+    }
+    setPalette(found->second);
 }
 
 bool TextCell::event(QEvent* event)

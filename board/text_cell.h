@@ -14,6 +14,13 @@ public:
     bool isLocked() const { return locked_; }
     // What a screen reader says: "fila 3, columna 5, 7, fija" or "fila 3, columna 5, vacía".
     void updateAccessibleName();
+    // The background colour is drawn by the cell itself: a change costs one repaint and no
+    // palette resolve, and a command may change it in all 81 cells. Invalid until set: the
+    // style's text-box colour.
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return back_; }
+    // The text colour comes from a palette shared by the cells of that colour.
+    void setForeColour(const QColor& colour);
 
     // Set by the main window; cleared before it goes away.
     std::function<void(int index, int keyCode)> onKeyDown;
@@ -25,9 +32,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void initStyleOption(QStyleOptionFrame* option) const override;
 
 private:
     int index_;
     bool locked_ = false;
     QString namePrefix_;  // "fila 3, columna 5, "
+    QColor back_;
+    mutable QPalette panel_;
+    mutable qint64 panelFrom_ = 0;
 };

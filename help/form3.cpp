@@ -1,6 +1,9 @@
 // The help window: a page view and a "Cerrar" button.
 #include "help/form3.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -22,18 +25,15 @@ QString helpAddressToLocalPath(const QString& address)
     return QDir::cleanPath(path);
 }
 
-Form3::Form3(QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+Form3::Form3()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowCloseButtonHint)
 {
     setObjectName("Form3");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Cuadrix!");
     setFixedSize(px(10950), px(7665));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(0x00C0E0FF));
-    setPalette(palette);
+    useWindowColours(this);
 
     Command1_ = new QPushButton("Cerrar", this);
     Command1_->setObjectName("Command1");
@@ -55,4 +55,41 @@ void Form3::navigate(const QString& address)
         return;
     }
     WebBrowser1_->setSource(QUrl::fromLocalFile(path));
+}
+
+HelpPlacement placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen)
+{
+    const auto onScreen = [&](int x, int y) {
+        return QRect(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - help.width())),
+                     std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - help.height())),
+                     help.width(), help.height());
+    };
+    const int roomRight = screen.right() - mainWindow.right(), roomLeft = mainWindow.left() - screen.left();
+    if (roomRight + roomLeft >= help.width() && help.height() <= screen.height()) {
+        // On the side with more room; the main window moves over only when that side is too narrow.
+        const bool right = roomRight >= help.width() || (roomLeft < help.width() && roomRight >= roomLeft);
+        const int shift = right ? std::min(0, roomRight - help.width()) : std::max(0, help.width() - roomLeft);
+        const QRect main = mainWindow.translated(shift, 0);
+        return {onScreen(right ? main.right() + 1 : main.left() - help.width(), main.top()).topLeft(), main.topLeft()};
+    }
+    const auto area = [](const QRect& r) { return static_cast<qint64>(r.width()) * r.height(); };
+    // No room beside it: try the sides, above and below the main window and the screen's edges;
+    // the first place that covers least wins.
+    const int xs[] = {mainWindow.right() + 1, mainWindow.left() - help.width(), screen.right() + 1 - help.width(),
+                      screen.left()};
+    const int ys[] = {mainWindow.top(), mainWindow.bottom() + 1, mainWindow.top() - help.height(), screen.top(),
+                      screen.bottom() + 1 - help.height()};
+    QRect best;
+    std::pair<qint64, qint64> leastCovered(-1, -1);
+    for (int x : xs) {
+        for (int y : ys) {
+            const QRect place = onScreen(x, y);
+            const std::pair<qint64, qint64> covered(area(place & board), area(place & mainWindow));
+            if (leastCovered.first < 0 || covered < leastCovered) {
+                leastCovered = covered;
+                best = place;
+            }
+        }
+    }
+    return {best.topLeft(), mainWindow.topLeft()};
 }

@@ -1,12 +1,9 @@
-// The About box window, with the Linux side of its system-information button.
+// The About box window.
 #include "help/frm_about.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 
 #include "app/qt_colours.h"
@@ -15,31 +12,23 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 }  // namespace
 
-bool LinuxAboutPlatform::fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
-
-bool LinuxAboutPlatform::startProgram(const std::string& path)
-{
-    return QProcess::startDetached(QString::fromStdString(path), {});
-}
-
-void LinuxAboutPlatform::messageBox(const std::string& prompt)
-{
-    QMessageBox box(QMessageBox::NoIcon, "Cuadrix", QString::fromStdString(prompt), QMessageBox::Ok, owner_);
-    box.exec();
-}
-
-FrmAboutWindow::FrmAboutWindow(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+// A plain window with no owner: a dialog, even one without a parent, gets a transient-for hint on
+// X11, and the window manager would then keep it above the board.
+FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowCloseButtonHint),
-      platform_(this), logic_(platform_)
+      logic_(ws)
 {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(5145), px(2595));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(0x00C0E0FF));
-    setPalette(palette);
+    useWindowColours(this);
+    // The box is laid out for a narrow 8-point dialog font: the desktop's wider one cuts the
+    // button texts short.
+    QFont dialogFont("Arial");
+    dialogFont.setStyleHint(QFont::SansSerif);
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
 
     const AboutTexts texts = FrmAbout::Form_Load();
     setWindowTitle(QString::fromStdString(texts.caption));
@@ -90,12 +79,13 @@ FrmAboutWindow::FrmAboutWindow(QWidget* owner)
     cmdOK_->setFocus();
 }
 
-// "Aceptar" is the default button (Enter) and the cancel button (Esc).
+// Enter presses the button with the focus, or "Aceptar" when no button has it; Esc presses "Aceptar".
 void FrmAboutWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape
-        || ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !cmdSysInfo_->hasFocus())) {
-        cmdOK_->click();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter || event->key() == Qt::Key_Escape) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (enter && focused ? focused : cmdOK_)->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,4 +1,4 @@
-// The About box window, with the Linux side of its system-information button.
+// The About box window.
 #pragma once
 
 #include <QWidget>
@@ -8,28 +8,10 @@
 class QLabel;
 class QPushButton;
 
-// On Linux there is no registry: every key is missing.
-class LinuxAboutPlatform : public AboutPlatform {
-public:
-    explicit LinuxAboutPlatform(QWidget* owner) : owner_(owner) {}
-    long openKey(Key, const std::string&, std::uint32_t, Key&) override { return 2; }
-    long queryValue(Key, const std::string&, std::uint32_t&, std::vector<unsigned char>&, std::uint32_t&) override
-    {
-        return 2;
-    }
-    void closeKey(Key) override {}
-    bool fileExists(const std::string& path) override;
-    bool startProgram(const std::string& path) override;
-    void messageBox(const std::string& prompt) override;
-
-private:
-    QWidget* owner_;
-};
-
 class FrmAboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmAboutWindow(QWidget* owner);
+    explicit FrmAboutWindow(WindowSystem& ws);
     QLabel* lblTitle() const { return lblTitle_; }
     QLabel* lblVersion() const { return lblVersion_; }
     QPushButton* cmdOK() const { return cmdOK_; }
@@ -39,7 +21,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    LinuxAboutPlatform platform_;
     FrmAbout logic_;
     QLabel* lblTitle_;
     QLabel* lblVersion_;

@@ -60,9 +60,9 @@ ctext() {
     printf "gravity center text %+d,%+d '%s'" "$dx" "$dy" "$t"
 }
 
-# ================================================================ splash.jpg
-# 607 x 518.  The splash window (399 x 302) shows the region x 72..470,
-# y 120..421 of this picture; the small grid picture covers window
+# ========================================================== splash_fondo.png
+# Drawn at 607 x 518, the title picture's size; the splash window (399 x 302)
+# shows the region x 72..470, y 120..421 of it, which is all that is stored; the small grid picture covers window
 # x 80..311, y 72..223 and the program writes its title across window
 # y 216..297 (picture y 336..417), so that band is kept light and plain.
 SW=607; SH=518
@@ -131,10 +131,11 @@ frame=(-fill none -stroke "$WINE" -strokewidth 3
 
 convert -size ${SW}x${SH} gradient:'#FFE9D2'-'#F6C590' \
     "${grid[@]}" "${ribbon[@]}" "${tiles[@]}" "${frame[@]}" \
-    -type TrueColor -sampling-factor 1x1 -quality 92 "${META[@]}" \
-    "$out/splash.jpg"
+    -crop 399x302+$OX+$OY +repage \
+    -depth 8 -define "png:exclude-chunks=date,time" -define png:color-type=2 "${META[@]}" \
+    "$out/splash_fondo.png"
 
-# ================================================================ splash.gif
+# ======================================================== splash_tablero.png
 # 232 x 152: a 9 x 9 board like the game's (white cells, warm gaps, wider
 # gaps between the boxes) holding a few digits and the game's cell colours.
 # Everything outside the board is transparent.
@@ -192,8 +193,8 @@ done
 
 convert -size ${GW}x${GH} xc:none "${board[@]}" \
     -channel A -threshold 50% +channel \
-    +dither -colors 128 -transparent-color "$WIN" "${META[@]}" \
-    "$out/splash.gif"
+    +dither -colors 128 "${PNG[@]}" \
+    "$out/splash_tablero.png"
 
 # ============================================================ program icon
 # A box of the board: white cells on the window's warm colour inside a

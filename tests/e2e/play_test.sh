@@ -7,8 +7,10 @@ closer=$(realpath "$2")
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
+wm_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -57,15 +59,17 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
 
-# The main window is the one 474 pixels wide among the windows titled "Cuadrix!".
-main_window() {
+# Among the windows titled "Cuadrix!", the main window is the one 474 pixels wide, the help window 730.
+window_of_width() {
     local id
     for id in $(xdotool search --onlyvisible --name '^Cuadrix!$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        if [ "$WIDTH" = 474 ]; then echo "$id"; return 0; fi
+        if [ "$WIDTH" = "$1" ]; then echo "$id"; return 0; fi
     done
     return 1
 }
+main_window() { window_of_width 474; }
+help_window() { window_of_width 730; }
 visible_windows() { xdotool search --onlyvisible --name '^Cuadrix!$' 2>/dev/null | wc -l; }
 splash_gone() { [ "$(visible_windows)" = 1 ]; }
 wait_for() {  # seconds, command
@@ -106,7 +110,8 @@ cd "$folder"
 game_pid=$!
 check "the main window appears" wait_for 10 main_window >/dev/null
 wid=$(main_window)
-check "the splash shows at start" test "$(visible_windows)" -ge 2
+splash_shown() { (($(visible_windows) >= 2)); }
+check "the splash shows at start" wait_for 2 splash_shown
 shot
 cp "$work/shot.png" "${E2E_SHOTS:-$work}/splash.png" 2>/dev/null || true
 check "the splash goes after two ticks" wait_for 6 splash_gone
@@ -177,6 +182,43 @@ wait "$game_pid" || status=$?
 game_pid=""
 check "the program ended with code 0" test "$status" = 0
 check "the exit saved the hard game" grep -q $'^d\r$' "$folder/game/partida.sdk"
+
+# Under a window manager, openbox, on a 1600 x 1024 screen: the help window and the About box
+# have no owner (no WM_TRANSIENT_FOR hint), and the help window opens beside the board.
+kill "$xvfb_pid"
+wait "$xvfb_pid" 2>/dev/null || true
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1600x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+# Windows mapped while openbox is still starting may never be managed: wait for its start-up command.
+openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
+wm_pid=$!
+check "openbox runs" wait_for 5 test -e "$work/wm-ready"
+"$folder/cuadrix" 2>>"$work/stderr" &
+game_pid=$!
+check "the main window appears under openbox" wait_for 10 main_window >/dev/null
+wid=$(main_window)
+wait_for 6 splash_gone || true
+key F1
+check "F1 opens the help window" wait_for 5 help_window >/dev/null
+xdotool windowactivate --sync "$wid"
+key alt+y a
+about_box() { xdotool search --onlyvisible --name '^Acerca de Cuadrix$' 2>/dev/null | head -n1 | grep .; }
+check "the About box opens" wait_for 5 about_box >/dev/null
+no_owner() { xprop -id "$1" WM_TRANSIENT_FOR | grep -q 'not found'; }
+check "the help window has no owner" no_owner "$(help_window)"
+check "the About box has no owner" no_owner "$(about_box)"
+side_by_side() {
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    local left=$X right=$((X + WIDTH))
+    eval "$(xdotool getwindowgeometry --shell "$(help_window)")"
+    ((X >= right || X + WIDTH <= left)) && ((X >= 0 && X + WIDTH <= 1600))
+}
+check "the help window and the board side by side" side_by_side
+import -window root "$work/shot.png"
+cp "$work/shot.png" "${E2E_SHOTS:-$work}/openbox.png" 2>/dev/null || true
 
 if ((failures)); then
     echo "--- program stderr:" >&2

@@ -30,7 +30,7 @@ TEST(KeyCodes, KeysThatQtNamesDifferentlyStillReachTheCellAsTheirDigitOrKey)
 TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
 {
     EXPECT_EQ(focusedCell(), 1);
-    EXPECT_EQ(form->Text1(1)->palette().color(QPalette::Base), toQColor(fondoFoco));
+    EXPECT_EQ(form->Text1(1)->backColour(), toQColor(fondoFoco));
     const int open = openCell();
     click(open);
     const struct { int key; Qt::KeyboardModifiers mods; const char* text; } keys[] = {
@@ -46,8 +46,8 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     const int below = open + 9 < 82 ? open + 9 : open - 72;
     EXPECT_EQ(focusedCell(), below);
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 8);
-    EXPECT_EQ(form->Text1(open)->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_EQ(form->Text1(below)->palette().color(QPalette::Base), toQColor(fondoFoco));
+    EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
+    EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
 }
 
@@ -95,7 +95,7 @@ TEST_F(WidgetTest, AClickOnAnotherCellCommitsAndARefusedEntryKeepsTheFocus)
     click(other);
     EXPECT_EQ(prompts, QStringList({"Introdueix un Nombre!"}));
     EXPECT_EQ(focusedCell(), open);
-    EXPECT_EQ(form->Text1(open)->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
 
     form->Text1(open)->setText("6");
     click(other);
