@@ -363,7 +363,7 @@ void Form1::showHelp(const std::string& address)
         move(place.mainWindow);
         help_->move(place.help);
     }
-    help_->navigate(QString::fromStdString(address));
+    help_->navigate(address);
     help_->show();
     help_->raise();
     help_->activateWindow();

@@ -1,13 +1,15 @@
 // The help window: a page view and a "Cerrar" button.
 #include "help/form3.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QUrl>
 
 #include "app/qt_colours.h"
@@ -16,13 +18,26 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 }  // namespace
 
-QString helpAddressToLocalPath(const QString& address)
+void HelpView::showPage(const std::string& path)
 {
-    QString path = address;
-    if (path.startsWith("file://"))
-        path.remove(0, 7);
-    path.replace('\\', '/');
-    return QDir::cleanPath(path);
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        setHtml(QString("<h2>No se encuentra la página</h2><p>%1</p>").arg(QFile::decodeName(path.c_str()).toHtmlEscaped()));
+        return;
+    }
+    const std::size_t slash = path.rfind('/');
+    folder_ = path.substr(0, slash);
+    // A relative address: loadResource reads it, and the page's links, from folder_.
+    setSource(QUrl::fromEncoded(QByteArray::fromStdString(path.substr(slash + 1)).toPercentEncoding()));
+}
+
+QVariant HelpView::loadResource(int type, const QUrl& name)
+{
+    if (!name.isRelative())
+        return QTextBrowser::loadResource(type, name);
+    std::ifstream in(folder_ + "/" + QFile::encodeName(name.path()).toStdString(), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    return in ? QVariant(QByteArray::fromStdString(bytes)) : QVariant();
 }
 
 Form3::Form3()
@@ -40,21 +55,17 @@ Form3::Form3()
     Command1_->setGeometry(px(120), px(7200), px(10695), px(375));
     connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
 
-    WebBrowser1_ = new QTextBrowser(this);
+    WebBrowser1_ = new HelpView(this);
     WebBrowser1_->setObjectName("WebBrowser1");
     WebBrowser1_->setGeometry(px(120), px(120), px(10695), px(6975));
     WebBrowser1_->setOpenLinks(true);
     setTabOrder(Command1_, WebBrowser1_);
 }
 
-void Form3::navigate(const QString& address)
+void Form3::navigate(const std::string& address)
 {
-    const QString path = helpAddressToLocalPath(address);
-    if (!QFileInfo(path).isFile()) {
-        WebBrowser1_->setHtml(QString("<h2>No se encuentra la página</h2><p>%1</p>").arg(path.toHtmlEscaped()));
-        return;
-    }
-    WebBrowser1_->setSource(QUrl::fromLocalFile(path));
+    const std::string scheme = "file://";
+    WebBrowser1_->showPage(address.compare(0, scheme.size(), scheme) == 0 ? address.substr(scheme.size()) : address);
 }
 
 HelpPlacement placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen)

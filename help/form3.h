@@ -1,28 +1,40 @@
 // The help window: a page view and a "Cerrar" button.
 #pragma once
 
+#include <QTextBrowser>
 #include <QWidget>
+#include <string>
 
-class QTextBrowser;
 class QPushButton;
+
+// A page view that reads its pages, pictures and stylesheets by the bytes of their paths, so a
+// program folder whose name is not valid UTF-8 shows its pages too.
+class HelpView : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    // The page at a local path (bytes); a missing page shows a short note instead.
+    void showPage(const std::string& path);
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    std::string folder_;  // of the page shown; the pages' relative links are read from there
+};
 
 // A window of its own, with no owner: the board stays usable and in sight beside it.
 class Form3 : public QWidget {
     Q_OBJECT
 public:
     Form3();
-    // Shows the page at a "file://" address built from the program folder.
-    void navigate(const QString& address);
+    // Shows the page at a "file://" address: "file://" followed by the page's local path.
+    void navigate(const std::string& address);
     QTextBrowser* WebBrowser1() const { return WebBrowser1_; }
     QPushButton* Command1() const { return Command1_; }
 
 private:
-    QTextBrowser* WebBrowser1_;
+    HelpView* WebBrowser1_;
     QPushButton* Command1_;
 };
 
-// The local file a help address names: "file://" dropped, '\' turned into '/', cleaned.
-QString helpAddressToLocalPath(const QString& address);
 
 // Where the help window (the size of its frame) and the main window (its frame) go: beside each
 // other when the screen has room for both, the main window moving along only as far as that
