@@ -11,7 +11,7 @@
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 
-// A complete grid; row r is the row above it shifted by three, or by one at a box border:
+// A complete grid; each row is the one above shifted by three, or by one at a box border:
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
@@ -22,14 +22,21 @@ inline std::string solutionLine(int shift = 0)
     return s;
 }
 
-// Only cells 2, 41 and 80 are given, so every other cell can be typed into; shift makes
-// another puzzle with the same given cells.
+// Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
     std::string p(81, '0');
     for (int given : {2, 41, 80})
         p[given - 1] = solutionLine(shift)[given - 1];
     return p;
+}
+
+// s with the characters of the given cells (1..81) replaced by ch.
+inline std::string with(std::string s, const std::vector<int>& cells, char ch)
+{
+    for (int i : cells)
+        s[i - 1] = ch;
+    return s;
 }
 
 class GameTest : public ::testing::Test {
@@ -44,30 +51,28 @@ protected:
         writeLibraries();
     }
 
+    // Per level, puzzles "<Level> 1" and "<Level> 2" (the ones a new game draws from) are the
+    // same puzzle, so what a test types does not depend on the draw; "<Level> 3" is another one.
+    // The shift of a puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
     void writeLibraries()
     {
-        // Records 1 and 2, the ones a new game draws from, hold the same puzzle: the cells a test
-        // types into do not depend on the draw. The medium and hard puzzles differ from it.
         const char* levels[][3] = {{"facil.sdk", "sol_fac.sdk", "Facil"}, {"medio.sdk", "sol_med.sdk", "Medio"},
                                    {"dificil.sdk", "sol_dif.sdk", "Dificil"}};
         for (int level = 0; level < 3; ++level) {
             std::vector<std::string> lib{"Biblioteca"}, sol{"Soluciones"};
             for (int k = 1; k <= 3; ++k) {
-                const std::string label = std::string(levels[level][2]) + " " + std::to_string(k);
-                const int shift = level + (k == 3 ? 4 : 0);
-                lib.insert(lib.end(), {label, puzzleLine(shift)});
-                sol.insert(sol.end(), {label, solutionLine(shift)});
+                const std::string label = levels[level][2] + std::string(" ") + std::to_string(k);
+                lib.insert(lib.end(), {label, puzzleLine(level + (k == 3 ? 4 : 0))});
+                sol.insert(sol.end(), {label, solutionLine(level + (k == 3 ? 4 : 0))});
             }
             writeFile(levels[level][0], lib);
             writeFile(levels[level][1], sol);
         }
     }
-
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
         support::writeBytes(folder.game(name), support::crlf(lines));
     }
-    std::string readFile(const std::string& name) const { return support::readBytes(folder.game(name)); }
 
     // Start-up as the window does it: load, then cell 1 takes the focus.
     void start()
@@ -83,8 +88,6 @@ protected:
         if (then)
             game.cellFocusedByPlayer(then);
     }
-    void typeDigit(int i, int digit, int then = 0) { type(i, vk::Digit0 + digit, then); }
-    std::vector<Colour> all(Colour c) const { return std::vector<Colour>(81, c); }
 
     int value(int index) const { return game.tablero[rowOf(index)][columnOf(index)]; }
     std::string tableroDigits() const
@@ -94,23 +97,28 @@ protected:
             s += static_cast<char>('0' + value(k));
         return s;
     }
-    std::vector<Colour> backs() const
+    // The 81 backgrounds as letters: w white, f focus, e error, c correct.
+    std::string backs() const
     {
-        std::vector<Colour> b;
-        for (int i = 1; i <= 81; ++i)
-            b.push_back(ws.cells[i].back);
-        return b;
+        std::string s;
+        for (int i = 1; i <= 81; ++i) {
+            const Colour b = ws.cells[i].back;
+            s += b == fondoNormal ? 'w' : b == fondoFoco ? 'f' : b == fondoError ? 'e' : b == fondoCorrecto ? 'c' : '?';
+        }
+        return s;
     }
-
-    // Everything a refused command must leave as it was.
+    // The check marks of Facil, Medio and Dificil: "x--" for Facil alone.
+    std::string marks() const
+    {
+        std::string s;
+        for (auto item : ws.checked)
+            s += item.second ? "x" : "-";
+        return s;
+    }
+    // The game on the board, and with it everything a refused command must leave as it was.
+    std::string board() const { return tableroDigits() + "|" + game.idSudoku + "|" + ws.boardTexts() + "|" + backs(); }
     std::string snapshot() const
     {
-        std::string s = tableroDigits() + "|" + game.idSudoku + "|" + game.dificultadActual + "|"
-            + game.dificultadElegida + "|" + ws.boardTexts() + "|" + ws.status + "|";
-        for (Colour back : backs())
-            s += std::to_string(back) + ",";
-        for (auto [item, on] : ws.checked)
-            s += on ? "x" : "-";
-        return s;
+        return board() + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|" + marks();
     }
 };

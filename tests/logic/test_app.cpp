@@ -2,28 +2,20 @@
 #include "app/splash.h"
 #include "tests/logic/game_fixture.h"
 
-class ExitTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        start();
-    }
-};
-
-TEST_F(ExitTest, EachAnswerToTheExitQuestion)
+TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
-    struct Case { std::string typed; Answer answer; bool ended; char savedDigit; int boxes; };
+    start();
+    struct Case { std::string typed; Answer answer; bool ended; char saved; std::vector<std::string> boxes; };
     const Case cases[] = {
-        {"5", Answer::Yes, true, '5', 1},  // the digit still being typed is saved
-        {"x", Answer::Yes, true, '0', 2},  // its refusal comes first, then the game is saved without it
-        {"5", Answer::No, true, 0, 1},
-        {"5", Answer::Cancel, false, 0, 1},
+        {"5", Answer::Yes, true, '5', {"Desea guardar la partida?"}},  // the digit still being typed is saved
+        {"x", Answer::Yes, true, '0', {"Desea guardar la partida?", "Introdueix un Nombre!"}},  // saved without it
+        {"5", Answer::No, true, 0, {"Desea guardar la partida?"}},
+        {"5", Answer::Cancel, false, 0, {"Desea guardar la partida?"}},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(folder.game("partida.sdk"));
-        ws = FakeWindowSystem();
-        ws.folder = folder.root.string();
+        ws.ended = false;
+        ws.boxes.clear();
         game.cellFocusedByPlayer(7);
         game.tablero[1][7] = 0;
         ws.cells[7].text = c.typed;
@@ -31,31 +23,21 @@ TEST_F(ExitTest, EachAnswerToTheExitQuestion)
         int cancel = 0;
         game.Form_QueryUnload(cancel);
         EXPECT_EQ(ws.ended, c.ended);
-        EXPECT_EQ(cancel, c.ended ? 0 : 1);
-        EXPECT_EQ(game.salidaCancelada, c.ended ? 0 : 1);
-        ASSERT_EQ(ws.boxes.size(), static_cast<std::size_t>(c.boxes));
-        EXPECT_EQ(ws.boxes[0].prompt, "Desea guardar la partida?");
+        EXPECT_EQ(cancel + game.salidaCancelada, c.ended ? 0 : 2);
+        std::vector<std::string> prompts;
+        for (const ShownBox& box : ws.boxes)
+            prompts.push_back(box.prompt);
+        EXPECT_EQ(prompts, c.boxes);
         EXPECT_EQ(ws.boxes[0].buttons, Buttons::YesNoCancel);
-        if (c.boxes == 2) {
-            EXPECT_EQ(ws.boxes[1].prompt, "Introdueix un Nombre!");
-        }
-        const std::string saved = readFile("partida.sdk");
-        EXPECT_EQ(saved.empty(), c.savedDigit == 0);
-        if (c.savedDigit) {
-            EXPECT_EQ(saved[saved.size() - 2 - 81 + 6], c.savedDigit);
-        }
+        const std::string saved = support::readBytes(folder.game("partida.sdk"));
+        EXPECT_EQ(saved.empty() ? 0 : saved[saved.size() - 2 - 81 + 6], c.saved);
     }
-}
-
-TEST_F(ExitTest, YesWhenTheSaveFailsKeepsTheGameOpen)
-{
-    ws.folder = (folder.root / "no-existe").string();
+    // Yes when the save fails: the game stays open rather than being lost.
+    ws.folder += "/no-existe";
     ws.answers = {Answer::Yes};
     int cancel = 0;
     game.Form_QueryUnload(cancel);
-    EXPECT_FALSE(ws.ended);
-    EXPECT_EQ(cancel, 1);
-    EXPECT_EQ(ws.boxes.size(), 2u);
+    EXPECT_TRUE(cancel == 1 && !ws.ended);
 }
 
 TEST(Splash, TheSecondTickShowsTheMainWindowAndHidesTheSplashOnce)
@@ -77,10 +59,9 @@ TEST_F(GameTest, HelpItemsOpenTheirPagesInTheDataFolderAndAboutShowsTheBox)
     ws.folder = "/juego\\de \xf1u";  // a folder's own characters are kept as they are
     for (auto command : {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click})
         (game.*command)();
-    const char* pages[] = {"historia.htm", "reglas.htm", "resolucion.htm", "utilizacion.htm"};
-    ASSERT_EQ(ws.helpAddresses.size(), 4u);
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(ws.helpAddresses[k], "file://" + ws.folder + "/data/" + pages[k]);
+    const std::string at = "file://" + ws.folder + "/data/";
+    EXPECT_EQ(ws.helpAddresses, std::vector<std::string>({at + "historia.htm", at + "reglas.htm", at + "resolucion.htm",
+                                                         at + "utilizacion.htm"}));
     game.acerca_Click();
     EXPECT_TRUE(ws.aboutShown);
 }

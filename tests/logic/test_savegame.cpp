@@ -12,52 +12,39 @@ protected:
 
 TEST_F(SavedGameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBack)
 {
-    typeDigit(81, 3);
+    type(81, vk::Digit0 + 3);
     ws.cells[5].back = fondoError;
     game.tablero[5][1] = 10;  // out of range: saved as an empty cell
     game.tablero[5][2] = -1;
     game.guardar_sudoku_Click();
-    std::string digits = puzzleLine();
-    digits[80] = '3';
-    EXPECT_EQ(readFile("partida.sdk"), game.idSudoku + "\r\nf\r\n" + digits + "\r\n");
-    EXPECT_EQ(ws.status, "Partida guardada");
-    EXPECT_EQ(backs(), all(fondoNormal));
+    const std::string digits = with(puzzleLine(), {81}, '3');
+    EXPECT_EQ(support::readBytes(folder.game("partida.sdk")), game.idSudoku + "\r\nf\r\n" + digits + "\r\n");
+    EXPECT_EQ(ws.status + backs(), "Partida guardada" + std::string(81, 'w'));
 
     const std::string saved = ws.boardTexts();
-    typeDigit(1, 6, 81);
+    type(1, vk::Digit0 + 6, 81);
     type(81, 32, 1);
     game.dificil_Click();
     ws.cells[7].back = fondoError;
     game.cargar_sudoku_Click();
-    EXPECT_EQ(ws.boardTexts(), saved);
-    EXPECT_EQ(tableroDigits(), digits);
-    EXPECT_EQ(ws.status, "SuDoku Cargado");
-    EXPECT_EQ(backs(), all(fondoNormal));
-    EXPECT_TRUE(ws.checked[MenuItem::facil] && !ws.checked[MenuItem::dificil]);
-    EXPECT_EQ(game.dificultadElegida, "f");
+    EXPECT_EQ(ws.boardTexts() + "|" + tableroDigits(), saved + "|" + digits);
+    EXPECT_EQ(ws.status + backs(), "SuDoku Cargado" + std::string(81, 'w'));
+    EXPECT_EQ(marks() + game.dificultadElegida, "x--f");
     EXPECT_FALSE(ws.cells[81].locked || ws.cells[81].bold);
     EXPECT_TRUE(ws.cells[80].locked && ws.cells[80].bold);
 }
 
 TEST_F(SavedGameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
 {
-    struct Saved { std::string label, code; int shift; std::map<MenuItem, bool> checked; };
-    const Saved games[] = {
-        {"Medio 3", "m", 5, {{MenuItem::facil, false}, {MenuItem::medio, true}, {MenuItem::dificil, false}}},
-        {"Dificil 2", "d", 2, {{MenuItem::facil, false}, {MenuItem::medio, false}, {MenuItem::dificil, true}}},
-        {"Facil 3", "F", 4, {{MenuItem::facil, false}, {MenuItem::medio, false}, {MenuItem::dificil, true}}},
-    };
+    struct Saved { std::string label, code; int shift; std::string marks; };
+    const Saved games[] = {{"Medio 3", "m", 5, "-x-"}, {"Dificil 2", "d", 2, "--x"}, {"Facil 3", "F", 4, "--x"}};
     for (const Saved& g : games) {
-        std::string digits = solutionLine(g.shift);
-        digits[1] = '0';  // a given cell saved empty stays given
+        const std::string digits = with(solutionLine(g.shift), {2}, '0');  // a given cell saved empty stays given
         writeFile("partida.sdk", {g.label, g.code, digits + "123"});
         game.cargar_sudoku_Click();
         EXPECT_EQ(tableroDigits(), digits) << g.label;
-        EXPECT_EQ(ws.cells[2].text, "");
-        EXPECT_TRUE(ws.cells[2].locked);
-        EXPECT_EQ(ws.checked, g.checked) << g.label;
-        EXPECT_EQ(game.dificultadActual, g.code);
-        EXPECT_EQ(game.dificultadElegida, g.code);
+        EXPECT_TRUE(ws.cells[2].text.empty() && ws.cells[2].locked);
+        EXPECT_EQ(marks() + game.dificultadActual + game.dificultadElegida, g.marks + g.code + g.code);
         game.solucionar_sudoku_Click();
         EXPECT_EQ(tableroDigits(), solutionLine(g.shift)) << g.label;
         game.reiniciar_sudoku_Click();
@@ -67,24 +54,62 @@ TEST_F(SavedGameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
 
 TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
 {
-    typeDigit(1, 4, 12);
+    type(1, vk::Digit0 + 4, 12);
     const std::string digits = puzzleLine();
     const std::vector<std::vector<std::string>> files = {
         {}, {"Facil 1", "f"}, {"Facil 1", "f", digits.substr(0, 80)}, {"Facil 1", "f", "x" + digits.substr(1)},
         {"Medio 1", "f", digits}, {"Nadie", "m", digits}, {"facil 1", "f", digits}, {"Facil 1 ", "f", digits},
     };
     for (const auto& lines : files) {
+        writeFile("partida.sdk", lines);
         if (lines.empty())
             std::filesystem::remove(folder.game("partida.sdk"));
-        else
-            writeFile("partida.sdk", lines);
         const std::string before = snapshot();
-        const std::size_t boxes = ws.boxes.size();
+        ws.boxes.clear();
         game.cargar_sudoku_Click();
         EXPECT_EQ(snapshot(), before) << lines.size();
-        ASSERT_EQ(ws.boxes.size(), boxes + 1) << lines.size();
-        if (lines.empty()) {
-            EXPECT_EQ(ws.boxes.back().prompt, "No hay partida guardada.");
+        ASSERT_EQ(ws.boxes.size(), 1u) << lines.size();
+        EXPECT_TRUE(!lines.empty() || ws.boxes[0].prompt == "No hay partida guardada.");
+    }
+}
+
+// Each step of a save can fail: the earlier saved game stays whole, and the player is told why.
+TEST_F(SavedGameTest, AFailedSaveKeepsTheEarlierSavedGameWhole)
+{
+    game.guardar_sudoku_Click();
+    const std::string earlier = support::readBytes(folder.game("partida.sdk"));
+    struct Failing : SystemFileOps {
+        int step;
+        int createUnique(std::string& path, int& fd) override { return step == 0 ? EACCES : SystemFileOps::createUnique(path, fd); }
+        int write(int fd, const char* data, std::size_t size) override
+        {
+            if (step != 1)
+                return SystemFileOps::write(fd, data, size);
+            SystemFileOps::write(fd, data, size / 2);  // part of it reaches the disk
+            return ENOSPC;
         }
+        int sync(int fd) override { return step == 2 ? EIO : SystemFileOps::sync(fd); }
+        int close(int fd) override
+        {
+            const int result = SystemFileOps::close(fd);
+            return step == 3 ? EIO : result;
+        }
+        int rename(const std::string& from, const std::string& to) override { return step == 4 ? EXDEV : SystemFileOps::rename(from, to); }
+    };
+    for (int step = 0; step < 5; ++step) {
+        Failing ops;
+        ops.step = step;
+        Game saving(ws, ops);
+        saving.idSudoku = "Otra";
+        saving.puzzleOnBoard = true;
+        ws.status = "antes";
+        ws.boxes.clear();
+        saving.guardar_sudoku_Click();
+        EXPECT_EQ(support::readBytes(folder.game("partida.sdk")), earlier) << "step " << step;
+        EXPECT_EQ(ws.status, "antes");
+        ASSERT_EQ(ws.boxes.size(), 1u);
+        EXPECT_EQ(ws.boxes[0].prompt.rfind("No se ha podido guardar la partida en " + folder.game("partida.sdk").string(), 0), 0u);
+        EXPECT_NE(ws.boxes[0].prompt.find("anterior no se ha modificado"), std::string::npos);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
     }
 }
