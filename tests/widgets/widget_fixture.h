@@ -62,11 +62,14 @@ protected:
         auto* cell = qobject_cast<TextCell*>(QApplication::focusWidget());
         return cell ? cell->index() : 0;
     }
-    int openCell() const
+    // The first open and the first given cell of the puzzle on the board.
+    int openCell() const { return firstCell(false); }
+    int givenCell() const { return firstCell(true); }
+    int firstCell(bool locked) const
     {
-        for (int i = 1; i <= 81; ++i)
-            if (!form->Text1(i)->isLocked())
-                return i;
-        return 0;
+        int i = 1;
+        while (i < 81 && form->Text1(i)->isLocked() != locked)
+            ++i;
+        return i;
     }
 };
