@@ -226,7 +226,7 @@ void Form1::buildBoard(QWidget* clientArea)
         cell->setFont(font);
         cell->setGeometry(px(cellLeft[columnOf(i)]), px(cellTop[rowOf(i)]), px(cellSize), px(cellSize));
         cell->setFocusPolicy(Qt::ClickFocus);
-        cell->onKeyDown = [this](int index, int keyCode) { game_.Text1_KeyDown(index, keyCode); };
+        cell->onKeyDown = [this](int index, int keyCode) { keyDown(index, keyCode); };
         cell->onFocusIn = [this](int index) { cellFocusIn(index); };
         cells_[i] = cell;
     }
@@ -259,6 +259,14 @@ void Form1::cellFocusIn(int i)
         return;
     playerFocus_ = i;
     QMetaObject::invokeMethod(this, &Form1::reportPlayerFocus, Qt::QueuedConnection);
+}
+
+// A focus report still queued goes first, so that the game knows which cell the key is in.
+void Form1::keyDown(int i, int keyCode)
+{
+    reportPlayerFocus();
+    if (cells_[i]->hasFocus())
+        game_.Text1_KeyDown(i, keyCode);
 }
 
 void Form1::reportPlayerFocus()

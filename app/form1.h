@@ -108,6 +108,7 @@ private:
     void buildToolbar(QWidget* clientArea);
     void buildBoard(QWidget* clientArea);
     void cellFocusIn(int i);
+    void keyDown(int i, int keyCode);
     void reportPlayerFocus();
     Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };
