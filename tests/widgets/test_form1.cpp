@@ -1,7 +1,5 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
-// that are or are not a move between cells, the Tab order, the board's look and the toolbar.
-#include <algorithm>
-
+// that are or are not a move between cells, the Tab order and the toolbar.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -32,9 +30,8 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->Text1(1)->backColour(), toQColor(fondoFoco));
     const int open = openCell(), below = open + 9 < 82 ? open + 9 : open - 72;
     click(open);
-    const std::pair<int, const char*> keys[] = {{Qt::Key_7, "7"}, {Qt::Key_Backspace, " "}, {Qt::Key_5, "5"},
-                                                {Qt::Key_Delete, " "}, {Qt::Key_A, " "}, {Qt::Key_8, "8"}};
-    for (auto [k, text] : keys) {
+    // The line edit adds or deletes nothing itself: Backspace and Delete leave the " " written.
+    for (auto [k, text] : {std::pair{Qt::Key_7, "7"}, {Qt::Key_Backspace, " "}, {Qt::Key_5, "5"}, {Qt::Key_Delete, " "}, {Qt::Key_8, "8"}}) {
         key(k);
         EXPECT_EQ(form->Text1(open)->text(), text) << k;
     }
@@ -44,20 +41,6 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
-}
-
-// Equal cells with wider gaps at the box borders, large digits, between the toolbar and the
-// status line, in a window that keeps its size.
-TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGaps)
-{
-    for (int k = 1; k < 9; ++k) {
-        EXPECT_EQ(form->Text1(k + 1)->x() - form->Text1(k)->x(), k % 3 ? 48 : 56) << k;
-        EXPECT_EQ(form->Text1(9 * k + 1)->y() - form->Text1(9 * k - 8)->y(), k % 3 ? 48 : 56) << k;
-    }
-    EXPECT_GE(QFontInfo(form->Text1(1)->font()).pixelSize(), 30);
-    EXPECT_LE(form->toolbar()->geometry().bottom(), form->Text1(1)->y());
-    EXPECT_GT(form->statusLine()->mapTo(form.get(), QPoint()).y(), form->Text1(81)->mapTo(form.get(), QPoint(0, 40)).y());
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
 }
 
 TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
@@ -115,12 +98,8 @@ TEST_F(WidgetTest, TabVisitsTheTopLeftCellOfEachBox)
 TEST_F(WidgetTest, ToolbarButtonsAreTheMenuActions)
 {
     form->game().medio_Click();
-    for (int n = 1; n <= 6; ++n) {
-        if (QAction* action = form->toolbarButton(n)) {
-            const auto users = action->associatedObjects();
-            EXPECT_TRUE(std::any_of(users.begin(), users.end(), [](QObject* o) { return qobject_cast<QMenu*>(o); }));
-        }
-    }
+    for (QAction* action : form->toolbar()->actions())
+        EXPECT_TRUE(action->isSeparator() || qobject_cast<QMenu*>(action->parent())) << "a menu item's own action";
     qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(form->toolbarButton(1)))->click();
     EXPECT_EQ(form->statusLine()->text().toStdString() + form->game().dificultadActual, "Nuevo SuDoku Cargadom");
 }
