@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 
 #include "app/form4.h"
 #include "app/qt_colours.h"
@@ -408,4 +410,12 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         event->accept();
+}
+
+void useSpanishButtons()
+{
+    QApplication::setApplicationName("Cuadrix");
+    static QTranslator qtSpanish;
+    if (qtSpanish.load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
 }

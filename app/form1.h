@@ -112,3 +112,6 @@ private:
     void reportPlayerFocus();
     Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };
+
+// The application's title "Cuadrix", and Spanish texts on Qt's own buttons ("Sí", "Cancelar").
+void useSpanishButtons();

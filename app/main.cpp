@@ -1,8 +1,6 @@
 // Starts the game: Spanish texts for Qt's own buttons, the program folder, then the main window.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include "app/data_files.h"
 #include "app/form1.h"
@@ -10,11 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Cuadrix");
-
-    QTranslator qtSpanish;
-    if (qtSpanish.load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtSpanish);
+    useSpanishButtons();
 
     // The data files are looked for beside the program and nowhere else.
     const std::optional<std::string> folder = executableFolder();

@@ -22,6 +22,7 @@ TEST_F(RulesTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         {{{3, 2}}, Answer::Yes, {3, 50}, "antes"},               // the given "2" in cell 2 stays unmarked
         {{{1, 5}, {11, 5}}, Answer::No, {}, "Vigila, contiene errores"},
         {{{1, 12}, {10, 12}}, Answer::OK, {50}, "Enhorabuena no tienes ningun error"},  // out of range: empty
+        {{{19, 5}, {29, 5}, {3, 6}, {13, 6}}, Answer::OK, {50}, "Enhorabuena no tienes ningun error"},  // boxes apart
     };
     game.cellFocusedByPlayer(30);  // the check commits this cell, which the cases leave empty
     for (const Case& c : cases) {

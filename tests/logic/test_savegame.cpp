@@ -59,11 +59,14 @@ TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
     const std::vector<std::vector<std::string>> files = {
         {}, {"Facil 1", "f"}, {"Facil 1", "f", digits.substr(0, 80)}, {"Facil 1", "f", "x" + digits.substr(1)},
         {"Medio 1", "f", digits}, {"Nadie", "m", digits}, {"facil 1", "f", digits}, {"Facil 1 ", "f", digits},
+        {"una carpeta"},
     };
     for (const auto& lines : files) {
         writeFile("partida.sdk", lines);
-        if (lines.empty())
+        if (lines.size() < 2)
             std::filesystem::remove(folder.game("partida.sdk"));
+        if (lines.size() == 1)
+            std::filesystem::create_directory(folder.game("partida.sdk"));
         const std::string before = snapshot();
         ws.boxes.clear();
         game.cargar_sudoku_Click();
@@ -71,6 +74,7 @@ TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
         ASSERT_EQ(ws.boxes.size(), 1u) << lines.size();
         EXPECT_TRUE(!lines.empty() || ws.boxes[0].prompt == "No hay partida guardada.");
     }
+    std::filesystem::remove(folder.game("partida.sdk"));
 }
 
 // A save that fails at its write, flush or rename keeps the earlier saved game whole and says why.

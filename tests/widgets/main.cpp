@@ -3,12 +3,15 @@
 
 #include <QApplication>
 
+#include "app/form1.h"
+
 int main(int argc, char* argv[])
 {
     // No display is needed, nor used when there is one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    useSpanishButtons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

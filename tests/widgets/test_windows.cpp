@@ -89,7 +89,9 @@ TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCl
         });
     };
     bool stayed = false;
-    answer([&stayed](QMessageBox* box) {
+    QString yes;
+    answer([&stayed, &yes](QMessageBox* box) {
+        yes = box->button(QMessageBox::Yes)->text();
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         stayed = box->isVisible();
@@ -97,6 +99,7 @@ TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCl
     });
     EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::No);
     EXPECT_TRUE(stayed) << "Esc or the close button answered the Yes/No question";
+    EXPECT_EQ(yes, QString::fromUtf8("&Sí"));
     answer([](QMessageBox* box) { box->close(); });
     form->close();
     EXPECT_TRUE(form->isVisible());
@@ -123,5 +126,8 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     EXPECT_GT(count(form->statusLine(), qRgb(0, 0, 0)), 20);
     EXPECT_GT(count(form->Text1(openCell()), qRgb(0, 0, 0)), 20) << "the player's digit";
     EXPECT_GT(count(form->Text1(givenCell()), qRgb(255, 0, 0)), 20) << "a given digit";
+    EXPECT_TRUE(form->Text1(givenCell())->font().bold());
+    form->setCellBackColor(openCell(), fondoError);
+    EXPECT_GT(count(form->Text1(openCell()), qRgb(255, 192, 192)), 400) << "the error background is painted";
     QApplication::setPalette(before);
 }
