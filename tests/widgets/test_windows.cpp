@@ -66,6 +66,7 @@ TEST(HelpPlacement, BesideTheMainWindowWhenTheScreenHasRoomElseOverTheLeastOfThe
     EXPECT_EQ(place({0, 0}, wide), std::make_pair(QPoint(476, 0), QPoint(0, 0)));
     EXPECT_EQ(place({1124, 100}, wide), std::make_pair(QPoint(392, 100), QPoint(1124, 100)));
     EXPECT_EQ(place({562, 100}, wide), std::make_pair(QPoint(868, 100), QPoint(392, 100))) << "the main window moves over";
+    EXPECT_EQ(place({2162, 100}, wide.translated(1600, 0)), std::make_pair(QPoint(2468, 100), QPoint(1992, 100)));
     EXPECT_EQ(place({0, 0}, QRect(0, 0, 800, 600)), std::make_pair(QPoint(68, 60), QPoint(0, 0)));
 }
 
