@@ -46,6 +46,20 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedHiddenByCerrarAndRecreatedAfter
     EXPECT_TRUE(help.isNull()) << "the main window takes its help window with it";
 }
 
+TEST(HelpPlacement, BesideTheMainWindowWhenTheScreenHasRoomElseOverTheLeastOfTheBoard)
+{
+    const QRect main(0, 0, 476, 560), board(10, 70, 460, 460), wide(0, 0, 1600, 1024);
+    const auto place = [&](QPoint mainAt, const QRect& screen) {
+        const HelpPlacement p = placeHelpWindow(QSize(732, 540), main.translated(mainAt), board.translated(mainAt), screen);
+        return std::make_pair(p.help, p.mainWindow);
+    };
+    EXPECT_EQ(place({0, 0}, wide), std::make_pair(QPoint(476, 0), QPoint(0, 0)));
+    EXPECT_EQ(place({1124, 100}, wide), std::make_pair(QPoint(392, 100), QPoint(1124, 100)));
+    EXPECT_EQ(place({562, 100}, wide), std::make_pair(QPoint(868, 100), QPoint(392, 100))) << "the main window moves over";
+    EXPECT_EQ(place({2162, 100}, wide.translated(1600, 0)), std::make_pair(QPoint(2468, 100), QPoint(1992, 100)));
+    EXPECT_EQ(place({0, 0}, QRect(0, 0, 800, 600)), std::make_pair(QPoint(68, 60), QPoint(0, 0)));
+}
+
 TEST_F(WidgetTest, HelpPagesAndTheirPicturesAreFoundInAFolderWhoseNameIsNotUtf8)
 {
     const std::string folder = std::filesystem::temp_directory_path().string() + "/cuadrix Espa\xf1" "a \\ #1";
