@@ -45,10 +45,12 @@ protected:
     FakeWindowSystem ws;
     Game game{ws};
 
+    // Every test starts on a game just started.
     void SetUp() override
     {
         ws.folder = folder.root.string();
         writeLibraries();
+        start();
     }
 
     // Per level, puzzles "<Level> 1" and "<Level> 2" (the ones a new game draws from) are the

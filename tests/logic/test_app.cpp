@@ -4,7 +4,6 @@
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
-    start();
     struct Case { std::string typed; Answer answer; bool ended; char saved; std::vector<std::string> boxes; };
     const Case cases[] = {
         {"5", Answer::Yes, true, '5', {"Desea guardar la partida?"}},  // the digit still being typed is saved

@@ -1,16 +1,7 @@
 // Arrow-key moves, digit entry and clearing, the focus highlight and the commit.
 #include "tests/logic/game_fixture.h"
 
-class BoardTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        start();
-    }
-};
-
-TEST_F(BoardTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
+TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
 {
     struct Move { int from, key, to; };
     const Move moves[] = {
@@ -32,7 +23,7 @@ TEST_F(BoardTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
     }
 }
 
-TEST_F(BoardTest, KeysWriteDigitsOrClearOpenCellsAndLeaveGivenCellsAlone)
+TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndLeaveGivenCellsAlone)
 {
     struct Key { int code; std::string before, after; };
     const Key keys[] = {
@@ -52,7 +43,7 @@ TEST_F(BoardTest, KeysWriteDigitsOrClearOpenCellsAndLeaveGivenCellsAlone)
     EXPECT_EQ(ws.focused, 1) << "no key but an arrow moves the focus";
 }
 
-TEST_F(BoardTest, TheCommitStoresDigitsAndEmptiesAndRefusesAnythingElse)
+TEST_F(GameTest, TheCommitStoresDigitsAndEmptiesAndRefusesAnythingElse)
 {
     struct Commit { int cell; std::string text; int stored; };
     const Commit commits[] = {{10, "4", 4}, {81, "9", 9}, {9, "", 0}, {12, " ", 0}, {13, "x", 5}, {14, "0", 5}};

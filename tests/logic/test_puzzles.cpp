@@ -3,16 +3,16 @@
 
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, StartUpPlacesAnEasyPuzzleOverWhateverTheCellsHeld)
+TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndANewGameRewritesEveryCell)
 {
-    for (FakeCell& cell : ws.cells)
-        cell = {"x", true, colorFijo, fondoError, true};
-    start();
-    EXPECT_EQ(game.dificultadActual + game.dificultadElegida, "ff");
+    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + marks(), "ffx--");
     EXPECT_TRUE(game.idSudoku == "Facil 1" || game.idSudoku == "Facil 2") << game.idSudoku;
     EXPECT_EQ(ws.status, "Bienbenido a Cuadrix! Todo listo para jugar");
     EXPECT_TRUE(ws.splashShown && ws.splashTimerOn && ws.boxes.empty());
-    EXPECT_EQ(backs(), "f" + std::string(80, 'e')) << "start-up sets no backgrounds; cell 1 takes the focus";
+    EXPECT_EQ(backs(), "f" + std::string(80, 'w'));
+    for (FakeCell& cell : ws.cells)
+        cell = {"x", true, colorFijo, fondoError, true};
+    game.nuevo_sudoku_Click();
     const std::string p = puzzleLine();
     EXPECT_EQ(tableroDigits(), p);
     for (int k = 1; k <= 81; ++k) {
@@ -35,7 +35,6 @@ TEST_F(GameTest, TheDrawGivesPuzzleOneOrTwoOnly)
 
 TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
 {
-    start();
     struct Choice { void (Game::*command)(); std::string code, status, marks; };
     const Choice choices[] = {
         {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x"},
@@ -58,7 +57,6 @@ TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
 
 TEST_F(GameTest, ADamagedLibraryIsReportedAndChangesNothing)
 {
-    start();
     const std::string good = puzzleLine();
     const std::vector<std::vector<std::string>> libraries = {
         {"solo cabecera", "Facil 1", good},  // the draw may need record 2
@@ -89,10 +87,13 @@ TEST_F(GameTest, ADamagedLibraryIsReportedAndChangesNothing)
 TEST_F(GameTest, WithoutALibraryTheGameStartsOnAnEmptyBoardAndSaysSoWhenAPuzzleIsNeeded)
 {
     std::filesystem::remove(folder.game("facil.sdk"));
-    start();
-    EXPECT_EQ(ws.boardTexts() + ws.status, std::string(81, '.') + "Bienbenido a Cuadrix! Todo listo para jugar");
+    FakeWindowSystem fresh;
+    fresh.folder = ws.folder;
+    Game other(fresh);
+    other.Form_Load();
+    EXPECT_EQ(fresh.boardTexts() + fresh.status, std::string(81, '.') + "Bienbenido a Cuadrix! Todo listo para jugar");
     for (auto command : {&Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click, &Game::guardar_sudoku_Click})
-        (game.*command)();
-    EXPECT_EQ(ws.boxes.size(), 4u) << "the library at start-up, then one box for each command";
+        (other.*command)();
+    EXPECT_EQ(fresh.boxes.size(), 4u) << "the library at start-up, then one box for each command";
     EXPECT_FALSE(std::filesystem::exists(folder.game("partida.sdk")));
 }

@@ -1,16 +1,7 @@
 // Save and load: the bytes of partida.sdk, the game they bring back, and files that do not fit.
 #include "tests/logic/game_fixture.h"
 
-class SavedGameTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        start();
-    }
-};
-
-TEST_F(SavedGameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBack)
+TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBack)
 {
     type(81, vk::Digit0 + 3);
     ws.cells[5].back = fondoError;
@@ -34,7 +25,7 @@ TEST_F(SavedGameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBrings
     EXPECT_TRUE(ws.cells[80].locked && ws.cells[80].bold);
 }
 
-TEST_F(SavedGameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
+TEST_F(GameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
 {
     struct Saved { std::string label, code; int shift; std::string marks; };
     const Saved games[] = {{"Medio 3", "m", 5, "-x-"}, {"Dificil 2", "d", 2, "--x"}, {"Facil 3", "F", 4, "--x"}};
@@ -52,7 +43,7 @@ TEST_F(SavedGameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
     }
 }
 
-TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
+TEST_F(GameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
 {
     type(1, vk::Digit0 + 4, 12);
     const std::string digits = puzzleLine();
@@ -78,7 +69,7 @@ TEST_F(SavedGameTest, ALoadThatDoesNotFitIsReportedAndChangesNothing)
 }
 
 // A save that fails at its write, flush or rename keeps the earlier saved game whole and says why.
-TEST_F(SavedGameTest, AFailedSaveKeepsTheEarlierSavedGameWhole)
+TEST_F(GameTest, AFailedSaveKeepsTheEarlierSavedGameWhole)
 {
     game.guardar_sudoku_Click();
     const std::string earlier = support::readBytes(folder.game("partida.sdk"));
