@@ -93,6 +93,7 @@ TEST_F(GameTest, AFailedSaveKeepsTheEarlierSavedGameWhole)
         EXPECT_EQ(support::readBytes(folder.game("partida.sdk")) + ws.status, earlier + "antes") << ops.step;
         ASSERT_EQ(ws.boxes.size(), 1u);
         EXPECT_EQ(ws.boxes[0].prompt.rfind("No se ha podido guardar la partida en " + folder.game("partida.sdk").string(), 0), 0u);
+        EXPECT_NE(ws.boxes[0].prompt.find("La partida guardada anterior no se ha modificado."), std::string::npos);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
     }
 }
