@@ -43,6 +43,16 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
 }
 
+// Equal cells, with wider gaps of window background at the box borders.
+TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGaps)
+{
+    for (int k = 1; k < 9; ++k) {
+        EXPECT_EQ(form->Text1(k + 1)->x() - form->Text1(k)->x(), k % 3 ? 48 : 56) << k;
+        EXPECT_EQ(form->Text1(9 * k + 1)->y() - form->Text1(9 * k - 8)->y(), k % 3 ? 48 : 56) << k;
+    }
+    EXPECT_EQ(form->Text1(1)->y() - form->toolbar()->y(), 40) << "the board starts 600 twips below the toolbar's top";
+}
+
 TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
 {
     answers = {Answer::Cancel};  // the exit question
