@@ -5,6 +5,7 @@
 
 #include <qqwing.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <new>
@@ -60,7 +61,7 @@ Arguments parse(const std::vector<std::string>& args, const std::set<std::string
     Arguments parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+        if (a.rfind("--", 0) != 0) {
             parsed.positional.push_back(a);
             continue;
         }
@@ -68,16 +69,11 @@ Arguments parse(const std::vector<std::string>& args, const std::set<std::string
         const std::string name = a.substr(0, eq);
         if (!allowed.count(name))
             throw UsageError{"opción desconocida para " + args[0] + ": " + name};
-        std::string value;
-        if (eq != std::string::npos)
-            value = a.substr(eq + 1);
-        else if (i + 1 < args.size())
-            value = args[++i];
-        else
+        if (eq == std::string::npos && i + 1 == args.size())
             throw UsageError{"falta el valor de " + name};
-        if (parsed.options.count(name))
+        const std::string value = eq == std::string::npos ? args[++i] : a.substr(eq + 1);
+        if (!parsed.options.emplace(name, value).second)
             throw UsageError{name + " aparece dos veces"};
-        parsed.options[name] = value;
     }
     return parsed;
 }
@@ -87,22 +83,21 @@ const Level& levelOption(const Arguments& a)
     const auto it = a.options.find("--dificultad");
     if (it == a.options.end())
         throw UsageError{"falta --dificultad f|m|d"};
-    const Level* level = levelFor(it->second);
-    if (!level)
-        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
-    return *level;
+    for (const Level& level : levels())
+        if (it->second == level.code)
+            return level;
+    throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
 }
 
 // A whole decimal number in [lo, hi].
 unsigned long numberOption(const Arguments& a, const std::string& name, unsigned long lo, unsigned long hi)
 {
     const std::string& text = a.options.at(name);
-    const bool digits = !text.empty() && text.size() <= 10
-                     && text.find_first_not_of("0123456789") == std::string::npos;
+    const bool digits = !text.empty() && text.size() <= 10 && text.find_first_not_of("0123456789") == std::string::npos;
     const unsigned long value = digits ? std::stoul(text) : 0;
     if (!digits || value < lo || value > hi)
-        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y "
-                         + std::to_string(hi) + ", no \"" + text + "\""};
+        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y " + std::to_string(hi)
+                         + ", no \"" + text + "\""};
     return value;
 }
 
@@ -132,8 +127,6 @@ void expectPositional(const Arguments& a, std::size_t n, const char* what)
         throw UsageError{"sobra el argumento \"" + a.positional[n] + "\""};
 }
 
-std::string guillemets(const std::string& s) { return "«" + s + "»"; }
-
 void repair(const fs::path& folder, const Level& level, std::ostream& out)
 {
     for (const std::string& done : repairInterruptedAppend(folder, level))
@@ -156,8 +149,7 @@ int check(const Arguments& a, std::ostream& out)
         out << format(p) << '\n';
     out << "Comprobados " << plural(report.files, "fichero", "ficheros") << " con "
         << plural(report.puzzles, "sudoku", "sudokus") << " en " << folder.string() << ": "
-        << (report.problems.empty() ? std::string("ningún problema")
-                                    : plural(report.problems.size(), "problema", "problemas"))
+        << (report.problems.empty() ? "ningún problema" : plural(report.problems.size(), "problema", "problemas"))
         << ".\n";
     return report.problems.empty() ? kExitOk : kExitProblems;
 }
@@ -190,23 +182,28 @@ bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& 
     return error.empty();
 }
 
-// Why a line of an import file is not a puzzle; empty when it is, with `puzzle` set.
-std::string parsePuzzleLine(const std::string& line, std::string& puzzle)
+// Why a line of an import file is refused; empty when its puzzle is taken, with p's puzzle and solution set.
+std::string refusal(const std::string& line, const std::map<std::string, std::string>& known,
+                    const std::map<std::string, std::size_t>& earlier, NewPuzzle& p)
 {
-    if (line.size() != static_cast<std::size_t>(kCells))
+    if (line.size() != kCells)
         return "la línea tiene " + std::to_string(line.size()) + " caracteres y un sudoku lleva 81";
-    puzzle = line;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '.')
-            puzzle[i] = '0';
-        else if (c < '0' || c > '9')
-            return "carácter no válido en la posición " + std::to_string(i + 1)
-                 + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
-    }
-    if (puzzle.find('0') == std::string::npos)
+    p.puzzle = line;
+    std::replace(p.puzzle.begin(), p.puzzle.end(), '.', '0');
+    const std::size_t bad = p.puzzle.find_first_not_of("0123456789");
+    if (bad != std::string::npos)
+        return "carácter no válido en la posición " + std::to_string(bad + 1)
+             + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
+    if (p.puzzle.find('0') == std::string::npos)
         return "no tiene casillas vacías";
-    return {};
+    if (known.count(p.puzzle))
+        return "ya está en la biblioteca (" + known.at(p.puzzle) + ")";
+    if (earlier.count(p.puzzle))
+        return "repite el sudoku de la línea " + std::to_string(earlier.at(p.puzzle));
+    const int solutions = countSolutions(p.puzzle, &p.solution);
+    if (solutions != 1)
+        return solutions == 0 ? "no tiene solución" : "tiene más de una solución";
+    return p.solution.empty() ? "no se pudo resolver" : "";
 }
 
 int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
@@ -224,52 +221,32 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     if (!levelReady(folder, level, out, err))
         return kExitProblems;
 
-    const KnownPuzzles known = puzzlesInFolder(folder);
-    std::map<std::string, int> inInput;  // puzzle -> line of the import file
+    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
+    std::map<std::string, std::size_t> taken;  // puzzle -> its line in the import file
     std::vector<NewPuzzle> accepted;
-    std::vector<int> acceptedLines;
-    std::map<int, std::string> messages;  // by line of the import file
-    int refused = 0;
-    int number = 0;
-    for (std::string line : lines) {
-        ++number;
+    std::map<std::size_t, std::string> messages;  // by line of the import file
+    for (std::size_t number = 1; number <= lines.size(); ++number) {
+        const std::string& line = lines[number - 1];
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
             continue;
-        line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-
-        std::string puzzle, why = parsePuzzleLine(line, puzzle);
-        if (why.empty()) {
-            if (const std::string* where = known.find(puzzle))
-                why = "ya está en la biblioteca (" + *where + ")";
-            else if (inInput.count(puzzle))
-                why = "repite el sudoku de la línea " + std::to_string(inInput[puzzle]);
-        }
-        std::optional<std::string> solution;
-        if (why.empty()) {
-            const int n = countSolutions(puzzle);
-            if (n == 0)
-                why = "no tiene solución";
-            else if (n > 1)
-                why = "tiene más de una solución";
-            else if (!(solution = uniqueSolution(puzzle)))
-                why = "no se pudo resolver";
-        }
+        NewPuzzle p;
+        const std::string why =
+            refusal(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first), known, taken, p);
         if (!why.empty()) {
             messages.emplace(number, "rechazado: " + why);
-            ++refused;
             continue;
         }
-        inInput[puzzle] = number;
-        accepted.push_back({puzzle, *solution, {}});
-        acceptedLines.push_back(number);
+        taken[p.puzzle] = number;
+        accepted.push_back(p);
     }
+    const std::size_t refused = messages.size();
 
     if (!append(folder, level, accepted, out, err))
         return kExitProblems;
-    for (std::size_t k = 0; k < accepted.size(); ++k)
-        messages.emplace(acceptedLines[k], "añadido como " + guillemets(accepted[k].label) + " (qqwing lo califica "
-                                               + rating(accepted[k].puzzle) + ")");
+    for (const NewPuzzle& p : accepted)
+        messages.emplace(taken[p.puzzle],
+                         "añadido como " + guillemets(p.label) + " (qqwing lo califica " + rating(p.puzzle) + ")");
     for (const auto& [line, text] : messages)
         out << inputName << ':' << line << ": " << text << '\n';
     out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
@@ -300,15 +277,14 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     if (!levelReady(folder, level, out, err))
         return kExitProblems;
 
-    const KnownPuzzles known = puzzlesInFolder(folder);
+    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
     // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
     // finishes with a single guess: hard without being a trial-and-error marathon.
     const TextFile library = readTextFile(folder / libraryFile(level));
     const std::size_t before = library.lines.empty() ? 0 : (library.lines.size() - 1) / 2;
     const std::size_t drawnSlots = before < 2 ? std::min<std::size_t>(2 - before, wanted) : 0;
-    std::set<std::string> made;
     std::vector<NewPuzzle> drawn, rest;
-    std::map<std::string, std::string> notes;  // by puzzle
+    std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
     const long attempts = static_cast<long>(wanted) * kAttemptsPerPuzzle;
     for (long t = 0; t < attempts && drawn.size() + rest.size() < wanted; ++t) {
         qqwing::SudokuBoard board;
@@ -316,12 +292,11 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
             continue;
         const std::string puzzle = digitsOf(board.getPuzzle());
-        if (known.find(puzzle) || made.count(puzzle) || countSolutions(puzzle) != 1)
+        if (known.count(puzzle) || notes.count(puzzle) || countSolutions(puzzle) != 1)
             continue;
         const bool forDrawn = drawn.size() < drawnSlots && (level.code[0] != 'd' || board.getGuessCount() == 1);
         if (!forDrawn && rest.size() == wanted - drawnSlots)
             continue;
-        made.insert(puzzle);
         (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
         notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
     }

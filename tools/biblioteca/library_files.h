@@ -3,7 +3,7 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,13 +11,13 @@
 
 namespace biblioteca {
 
-constexpr int kCells = 81;
+constexpr std::size_t kCells = 81;
 
-// The level of a code on the command line, or nullptr.
-const Level* levelFor(const std::string& code);
 // The file names of a level: "facil.sdk" and "sol_fac.sdk".
 inline std::string libraryFile(const Level& level) { return fileName(level.libraryNom); }
 inline std::string solutionFile(const Level& level) { return fileName(level.solutionNom); }
+// A label or a line quoted in a message: «Facil 001».
+inline std::string guillemets(const std::string& s) { return "«" + s + "»"; }
 
 // One thing wrong, at a line of a file; line 0 stands for the file as a whole.
 struct Problem {
@@ -43,12 +43,9 @@ TextFile readTextFile(const std::filesystem::path& path);
 
 // The 81 cells of a qqwing board as digits.
 std::string digitsOf(const int* cells);
-// 0, 1, or 2 meaning "two or more". Givens that clash count as no solution.
-int countSolutions(const std::string& puzzle);
-// The solution of a puzzle that has exactly one.
-std::optional<std::string> uniqueSolution(const std::string& puzzle);
-// Why 81 characters are not a complete, valid grid; empty when they are.
-std::string gridFault(const std::string& solution);
+// 0, 1, or 2 meaning "two or more". Givens that clash count as no solution. When there is
+// exactly one and solution is given, the solution is put there.
+int countSolutions(const std::string& puzzle, std::string* solution = nullptr);
 // How qqwing's solver rates a puzzle that has a solution: "SIMPLE", "EASY", ...
 std::string rating(const std::string& puzzle);
 // The name of a qqwing::SudokuBoard::Difficulty.
@@ -72,12 +69,10 @@ Report checkFolder(const std::filesystem::path& folder);
 // ---------------------------------------------------------------------------
 // Changing
 
-// Every puzzle (its first 81 characters) in the three libraries, with "file, label" for messages.
-struct KnownPuzzles {
-    std::vector<std::pair<std::string, std::string>> entries;  // puzzle, where
-    const std::string* find(const std::string& puzzle) const;
-};
-KnownPuzzles puzzlesInFolder(const std::filesystem::path& folder);
+// Every puzzle (its first 81 characters) in the three libraries, with "file, «label»" of where it
+// first appears. Each later appearance is added to repeats, when given.
+std::map<std::string, std::string> puzzlesInFolder(const std::filesystem::path& folder,
+                                                   std::vector<Problem>* repeats = nullptr);
 
 struct NewPuzzle {
     std::string puzzle;
