@@ -12,26 +12,27 @@
 #include <ostream>
 #include <random>
 #include <set>
+#include <stdexcept>
 
 namespace biblioteca {
 
 namespace fs = std::filesystem;
 
-const char* const kUsage =
-    "Uso:\n"
-    "  cuadrix-biblioteca comprobar CARPETA\n"
-    "      Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.\n"
-    "  cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]\n"
-    "      Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las\n"
-    "      casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.\n"
-    "  cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]\n"
-    "      Genera N sudokus nuevos de esa dificultad con qqwing y los añade.\n"
-    "\n"
-    "  --dificultad  f (fácil), m (medio) o d (difícil)\n"
-    "  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa\n"
-    "  --semilla     número que fija los sudokus generados, para poder repetirlos\n"
-    "\n"
-    "Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.\n";
+const char* const kUsage = R"(Uso:
+  cuadrix-biblioteca comprobar CARPETA
+      Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.
+  cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]
+      Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las
+      casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.
+  cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]
+      Genera N sudokus nuevos de esa dificultad con qqwing y los añade.
+
+  --dificultad  f (fácil), m (medio) o d (difícil)
+  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa
+  --semilla     número que fija los sudokus generados, para poder repetirlos
+
+Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
+)";
 
 fs::path folderBesideProgram()
 {
@@ -45,8 +46,8 @@ constexpr int kMaxCount = 10000;
 // Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
 constexpr long kAttemptsPerPuzzle = 20000;
 
-struct UsageError {
-    std::string message;
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 struct Arguments {
@@ -54,9 +55,10 @@ struct Arguments {
     std::map<std::string, std::string> options;
 };
 
-// Splits "--name value" and "--name=value" options from the positional arguments; only the
-// named options are allowed.
-Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed)
+// Splits "--name value" and "--name=value" options from the positional arguments: only the
+// named options are allowed, and `count` positional arguments, `what` when one is missing.
+Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed, std::size_t count,
+                const char* what)
 {
     Arguments parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -75,6 +77,10 @@ Arguments parse(const std::vector<std::string>& args, const std::set<std::string
         if (!parsed.options.emplace(name, value).second)
             throw UsageError{name + " aparece dos veces"};
     }
+    if (parsed.positional.size() < count)
+        throw UsageError{std::string("falta ") + what};
+    if (parsed.positional.size() > count)
+        throw UsageError{"sobra el argumento \"" + parsed.positional[count] + "\""};
     return parsed;
 }
 
@@ -119,14 +125,6 @@ fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
     return requireFolder(folder);
 }
 
-void expectPositional(const Arguments& a, std::size_t n, const char* what)
-{
-    if (a.positional.size() < n)
-        throw UsageError{std::string("falta ") + what};
-    if (a.positional.size() > n)
-        throw UsageError{"sobra el argumento \"" + a.positional[n] + "\""};
-}
-
 void repair(const fs::path& folder, const Level& level, std::ostream& out)
 {
     for (const std::string& done : repairInterruptedAppend(folder, level))
@@ -140,7 +138,6 @@ std::string plural(std::size_t n, const char* one, const char* many)
 
 int check(const Arguments& a, std::ostream& out)
 {
-    expectPositional(a, 1, "la CARPETA que comprobar");
     const fs::path folder = requireFolder(a.positional[0]);
     for (const Level& level : levels())
         repair(folder, level, out);
@@ -208,16 +205,12 @@ std::string refusal(const std::string& line, const std::map<std::string, std::st
 
 int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    expectPositional(a, 1, "el FICHERO de sudokus que importar");
     const Level& level = levelOption(a);
     const fs::path folder = folderOption(a, defaultFolder);
     const std::string inputName = a.positional[0];
-    LineReader in(inputName);
-    std::vector<std::string> lines;
-    while (auto line = in.next())
-        lines.push_back(std::move(*line));
-    if (in.error())
-        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(in.error())};
+    const TextFile input = readTextFile(inputName);
+    if (input.error)
+        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(input.error)};
     if (!levelReady(folder, level, out, err))
         return kExitProblems;
 
@@ -225,8 +218,8 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     std::map<std::string, std::size_t> taken;  // puzzle -> its line in the import file
     std::vector<NewPuzzle> accepted;
     std::map<std::size_t, std::string> messages;  // by line of the import file
-    for (std::size_t number = 1; number <= lines.size(); ++number) {
-        const std::string& line = lines[number - 1];
+    for (std::size_t number = 1; number <= input.lines.size(); ++number) {
+        const std::string& line = input.lines[number - 1];
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
             continue;
@@ -265,7 +258,6 @@ bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
 
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    expectPositional(a, 0, "");
     const Level& level = levelOption(a);
     if (!a.options.count("--cantidad"))
         throw UsageError{"falta --cantidad N"};
@@ -320,31 +312,28 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    for (const std::string& a : args) {
-        if (a == "-h" || a == "--ayuda") {
-            out << kUsage;
-            return kExitOk;
-        }
+    if (std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "-h" || a == "--ayuda"; })) {
+        out << kUsage;
+        return kExitOk;
     }
     try {
         if (args.empty())
             throw UsageError{"falta la orden: comprobar, importar o generar"};
         const std::string& command = args[0];
         if (command == "comprobar")
-            return check(parse(args, {}), out);
+            return check(parse(args, {}, 1, "la CARPETA que comprobar"), out);
         if (command == "importar")
-            return import(parse(args, {"--dificultad", "--carpeta"}), out, err, defaultFolder);
+            return import(parse(args, {"--dificultad", "--carpeta"}, 1, "el FICHERO de sudokus que importar"), out, err,
+                          defaultFolder);
         if (command == "generar")
-            return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}), out, err,
+            return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}, 0, ""), out, err,
                             defaultFolder);
         throw UsageError{"orden desconocida: \"" + command + "\""};
     } catch (const UsageError& e) {
-        err << "cuadrix-biblioteca: " << e.message << "\n\n" << kUsage;
+        err << "cuadrix-biblioteca: " << e.what() << "\n\n" << kUsage;
         return kExitUsage;
     } catch (const std::bad_alloc&) {
         err << "cuadrix-biblioteca: " << fileErrorText(ENOMEM) << '\n';
-    } catch (const fs::filesystem_error& e) {
-        err << "cuadrix-biblioteca: " << e.path1().string() << ": " << fileErrorText(e.code().value()) << '\n';
     } catch (const std::exception&) {
         err << "cuadrix-biblioteca: error interno inesperado\n";
     }

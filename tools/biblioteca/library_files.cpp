@@ -6,17 +6,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <regex>
 #include <set>
 #include <utility>
 
 namespace biblioteca {
 
 namespace fs = std::filesystem;
-
-std::string format(const Problem& p)
-{
-    return p.file + ":" + std::to_string(p.line) + ": " + p.text;
-}
 
 namespace {
 
@@ -112,9 +108,8 @@ std::string solutionFault(const std::string& solution, const std::string& puzzle
 
 std::string digitsOf(const int* cells)
 {
-    std::string s;
-    for (std::size_t i = 0; i < kCells; ++i)
-        s += static_cast<char>('0' + cells[i]);
+    std::string s(kCells, '0');
+    std::transform(cells, cells + kCells, s.begin(), [](int cell) { return static_cast<char>('0' + cell); });
     return s;
 }
 
@@ -297,24 +292,17 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
     std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
     taken.insert(sol.lines.begin(), sol.lines.end());
     // Numbering goes on from the highest label "<prefix> NNN" in the library.
-    const std::string prefix = level.labelPrefix + std::string(" ");
+    const std::regex numbered(level.labelPrefix + std::string(" ([0-9]{1,9})"));
     long next = 0;
-    for (std::size_t i = 1; i < lib.lines.size(); i += 2) {
-        const std::string number = lib.lines[i].substr(std::min(prefix.size(), lib.lines[i].size()));
-        if (lib.lines[i].rfind(prefix, 0) == 0 && !number.empty() && number.size() <= 9
-            && number.find_first_not_of("0123456789") == std::string::npos)
-            next = std::max(next, std::stol(number));
-    }
-    for (NewPuzzle& p : puzzles) {
-        if (p.puzzle.size() != kCells || p.solution.size() != kCells)
-            return "sudoku mal formado";
-        taken.insert({p.puzzle, p.solution});
-    }
+    std::smatch match;
+    for (std::size_t i = 1; i < lib.lines.size(); i += 2)
+        if (std::regex_match(lib.lines[i], match, numbered))
+            next = std::max(next, std::stol(match[1]));
     for (NewPuzzle& p : puzzles) {
         char number[32];
         do {
-            std::snprintf(number, sizeof number, "%03ld", ++next);
-            p.label = prefix + number;
+            std::snprintf(number, sizeof number, " %03ld", ++next);
+            p.label = level.labelPrefix + std::string(number);
         } while (taken.count(p.label));
         taken.insert(p.label);
         lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
@@ -331,12 +319,11 @@ std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const L
 {
     std::vector<std::string> done;
     const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
-    for (const fs::path& path : {solPath, libPath}) {
+    for (const fs::path& path : {solPath, libPath})
         for (const std::string& leftover : leftoverTemporaries(path.string())) {
             ops.remove(leftover);
             done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
         }
-    }
     const TextFile lib = readTextFile(libPath);
     TextFile sol = readTextFile(solPath);
     const bool noLibrary = lib.error == ENOENT;

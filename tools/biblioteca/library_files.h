@@ -26,7 +26,7 @@ struct Problem {
     std::string text;
 };
 // "FILE:LINE: text"
-std::string format(const Problem& p);
+inline std::string format(const Problem& p) { return p.file + ":" + std::to_string(p.line) + ": " + p.text; }
 
 // A file read line by line as the game reads it, with what is wrong with its line ends and
 // why it could not be read to its end.
