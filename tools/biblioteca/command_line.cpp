@@ -42,13 +42,10 @@ fs::path folderBesideProgram()
 
 namespace {
 
-constexpr int kMaxCount = 10000;
 // Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
 constexpr long kAttemptsPerPuzzle = 20000;
 
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+struct UsageError : std::runtime_error { using std::runtime_error::runtime_error; };
 
 struct Arguments {
     std::vector<std::string> positional;
@@ -224,8 +221,8 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
         if (first == std::string::npos || line[first] == '#')
             continue;
         NewPuzzle p;
-        const std::string why =
-            refusal(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first), known, taken, p);
+        const std::string trimmed = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+        const std::string why = refusal(trimmed, known, taken, p);
         if (!why.empty()) {
             messages.emplace(number, "rechazado: " + why);
             continue;
@@ -249,11 +246,8 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
 
 bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
 {
-    switch (level.code[0]) {
-    case 'f': return d == qqwing::SudokuBoard::SIMPLE || d == qqwing::SudokuBoard::EASY;
-    case 'm': return d == qqwing::SudokuBoard::INTERMEDIATE;
-    default: return d == qqwing::SudokuBoard::EXPERT;
-    }
+    const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
+    return ratings.at(level.code[0]).find(difficultyName(d)) != std::string::npos;
 }
 
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
@@ -261,7 +255,7 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     const Level& level = levelOption(a);
     if (!a.options.count("--cantidad"))
         throw UsageError{"falta --cantidad N"};
-    const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, kMaxCount));
+    const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, 10000));
     const fs::path folder = folderOption(a, defaultFolder);
     // qqwing draws its numbers with rand().
     std::srand(a.options.count("--semilla") ? static_cast<unsigned>(numberOption(a, "--semilla", 0, 4294967295ul))
@@ -277,8 +271,7 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     const std::size_t drawnSlots = before < 2 ? std::min<std::size_t>(2 - before, wanted) : 0;
     std::vector<NewPuzzle> drawn, rest;
     std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
-    const long attempts = static_cast<long>(wanted) * kAttemptsPerPuzzle;
-    for (long t = 0; t < attempts && drawn.size() + rest.size() < wanted; ++t) {
+    for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {
         qqwing::SudokuBoard board;
         board.setRecordHistory(true);
         if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
@@ -290,7 +283,8 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         if (!forDrawn && rest.size() == wanted - drawnSlots)
             continue;
         (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
-        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
+        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount())
+                      + " pistas";
     }
     std::vector<NewPuzzle> puzzles = drawn;
     puzzles.insert(puzzles.end(), rest.begin(), rest.end());
@@ -300,12 +294,10 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         out << "añadido " << guillemets(p.label) << " (" << notes[p.puzzle] << ")\n";
     out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
         << solutionFile(level) << ".\n";
-    if (puzzles.size() < wanted) {
+    if (puzzles.size() < wanted)
         err << "cuadrix-biblioteca: solo se encontraron " << puzzles.size() << " de " << wanted
             << " sudokus de esa dificultad\n";
-        return kExitProblems;
-    }
-    return kExitOk;
+    return puzzles.size() < wanted ? kExitProblems : kExitOk;
 }
 
 }  // namespace
@@ -319,16 +311,15 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     try {
         if (args.empty())
             throw UsageError{"falta la orden: comprobar, importar o generar"};
-        const std::string& command = args[0];
-        if (command == "comprobar")
+        if (args[0] == "comprobar")
             return check(parse(args, {}, 1, "la CARPETA que comprobar"), out);
-        if (command == "importar")
+        if (args[0] == "importar")
             return import(parse(args, {"--dificultad", "--carpeta"}, 1, "el FICHERO de sudokus que importar"), out, err,
                           defaultFolder);
-        if (command == "generar")
+        if (args[0] == "generar")
             return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}, 0, ""), out, err,
                             defaultFolder);
-        throw UsageError{"orden desconocida: \"" + command + "\""};
+        throw UsageError{"orden desconocida: \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         err << "cuadrix-biblioteca: " << e.what() << "\n\n" << kUsage;
         return kExitUsage;

@@ -16,10 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A problem at the line of the given index, counting from 0.
-Problem at(const std::string& file, std::size_t index, const std::string& text)
+// Adds a problem at the line of the given index, counting from 0.
+void add(std::vector<Problem>& problems, const std::string& file, std::size_t index, const std::string& text)
 {
-    return {file, static_cast<int>(index + 1), text};
+    problems.push_back({file, static_cast<int>(index + 1), text});
 }
 
 std::string crlf(const std::vector<std::string>& lines)
@@ -59,7 +59,8 @@ TextFile readTextFile(const fs::path& path)
         out.problems.push_back({path.string(), firstNoCr, "la línea termina en LF sin CR" + more(noCr)});
     if (strayCr > 0)
         out.problems.push_back({path.string(), firstStrayCr, "la línea lleva un CR suelto" + more(strayCr)});
-    std::sort(out.problems.begin(), out.problems.end(), [](const Problem& a, const Problem& b) { return a.line < b.line; });
+    std::sort(out.problems.begin(), out.problems.end(),
+              [](const Problem& a, const Problem& b) { return a.line < b.line; });
     return out;
 }
 
@@ -88,13 +89,12 @@ std::string solutionFault(const std::string& solution, const std::string& puzzle
         const int u = unit % 9;
         std::string seen;
         for (int k = 0; k < 9; ++k) {
-            const int cell = unit < 9    ? u * 9 + k
-                           : unit < 18 ? k * 9 + u
-                                       : (u / 3 * 3 + k / 3) * 9 + u % 3 * 3 + k % 3;
-            if (seen.find(solution[cell]) != std::string::npos)
+            const int row[] = {u, k, u / 3 * 3 + k / 3}, column[] = {k, u, u % 3 * 3 + k % 3};
+            const char digit = solution[row[unit / 9] * 9 + column[unit / 9]];
+            if (seen.find(digit) != std::string::npos)
                 return "no es válida: " + std::string(kinds[unit / 9]) + " " + std::to_string(u + 1) + " repite el "
-                     + solution[cell];
-            seen += solution[cell];
+                     + digit;
+            seen += digit;
         }
     }
     for (std::size_t c = 0; c < kCells && isDigitLine(puzzle); ++c)
@@ -159,8 +159,8 @@ std::string lineList(const std::vector<std::size_t>& indices)
 void checkLabels(const std::string& file, const std::vector<std::string>& lines, std::vector<Problem>& problems)
 {
     if (lines.size() % 2 == 0 && !lines.empty())
-        problems.push_back(at(file, lines.size() - 1,
-                              "la etiqueta " + guillemets(lines.back()) + " no tiene línea de cifras detrás"));
+        add(problems, file, lines.size() - 1,
+            "la etiqueta " + guillemets(lines.back()) + " no tiene línea de cifras detrás");
     std::map<std::string, std::vector<std::size_t>> where;  // each distinct line's indices
     for (std::size_t i = 0; i < lines.size(); ++i)
         where[lines[i]].push_back(i);
@@ -168,10 +168,10 @@ void checkLabels(const std::string& file, const std::vector<std::string>& lines,
         std::vector<std::size_t> others = where[lines[i]];
         others.erase(std::find(others.begin(), others.end(), i));
         if (lines[i].empty())
-            problems.push_back(at(file, i, "etiqueta vacía"));
+            add(problems, file, i, "etiqueta vacía");
         else if (!others.empty())
-            problems.push_back(at(file, i, "la etiqueta " + guillemets(lines[i]) + " es igual a " + lineList(others)
-                                               + "; cada etiqueta debe ser única en el fichero"));
+            add(problems, file, i, "la etiqueta " + guillemets(lines[i]) + " es igual a " + lineList(others)
+                                       + "; cada etiqueta debe ser única en el fichero");
     }
 }
 
@@ -185,9 +185,10 @@ Report checkLevel(const fs::path& folder, const Level& level)
     const std::string solName = (folder / solutionFile(level)).string();
     const TextFile lib = readTextFile(libName), sol = readTextFile(solName);
     for (const TextFile* f : {&lib, &sol}) {
-        if (f->readable() && f->lines.empty())
-            problems.push_back({f == &lib ? libName : solName, 0, "el fichero está vacío; falta al menos la cabecera"});
-        else if (f->readable())
+        if (!f->error && f->lines.empty())
+            problems.push_back({f == &lib ? libName : solName, 0,
+                                "el fichero está vacío; falta al menos la cabecera"});
+        else if (!f->error)
             ++report.files;
         problems.insert(problems.end(), f->problems.begin(), f->problems.end());
     }
@@ -195,7 +196,8 @@ Report checkLevel(const fs::path& folder, const Level& level)
         return report;
     checkLabels(libName, lib.lines, problems);
     if (!sol.lines.empty() && sol.lines[0] != lib.lines[0])
-        problems.push_back({solName, 1, "la cabecera no es la de " + libraryFile(level) + " (" + guillemets(lib.lines[0]) + ")"});
+        add(problems, solName, 0, "la cabecera no es la de " + libraryFile(level) + " (" + guillemets(lib.lines[0])
+                                      + ")");
     if (!sol.lines.empty())
         checkLabels(solName, sol.lines, problems);
 
@@ -207,10 +209,10 @@ Report checkLevel(const fs::path& folder, const Level& level)
         libraryLabels.insert(label);
         const int solutions = countSolutions(puzzle);
         if (!isDigitLine(puzzle))
-            problems.push_back(at(libName, i + 1, "la línea del sudoku " + guillemets(label) + " no empieza por 81 cifras"));
+            add(problems, libName, i + 1, "la línea del sudoku " + guillemets(label) + " no empieza por 81 cifras");
         else if (solutions != 1)
-            problems.push_back(at(libName, i + 1, "el sudoku " + guillemets(label)
-                                                      + (solutions == 0 ? " no tiene solución" : " tiene más de una solución")));
+            add(problems, libName, i + 1, "el sudoku " + guillemets(label)
+                + (solutions == 0 ? " no tiene solución" : " tiene más de una solución"));
         if (sol.lines.empty())
             continue;
         // The label's solution, looked up as the game does: the line after the first line equal
@@ -218,20 +220,20 @@ Report checkLevel(const fs::path& folder, const Level& level)
         const std::size_t j = std::find(sol.lines.begin(), sol.lines.end(), label) - sol.lines.begin();
         const std::string fault = j % 2 == 1 && j + 1 < sol.lines.size() ? solutionFault(sol.lines[j + 1], puzzle) : "";
         if (j == sol.lines.size())
-            problems.push_back(at(libName, i, "falta la solución de " + guillemets(label) + ": la etiqueta no está en "
-                                                  + solutionFile(level)));
+            add(problems, libName, i, "falta la solución de " + guillemets(label) + ": la etiqueta no está en "
+                                                  + solutionFile(level));
         else if (j % 2 == 0)
-            problems.push_back(at(solName, j, "la etiqueta " + guillemets(label) + " de " + libraryFile(level)
+            add(problems, solName, j, "la etiqueta " + guillemets(label) + " de " + libraryFile(level)
                                                   + " es igual a " + (j == 0 ? "la cabecera" : "esta línea de cifras")
-                                                  + ", y el juego tomaría la línea siguiente como su solución"));
+                                                  + ", y el juego tomaría la línea siguiente como su solución");
         else if (!fault.empty())
-            problems.push_back(at(solName, j + 1, "la solución de " + guillemets(label) + " " + fault));
+            add(problems, solName, j + 1, "la solución de " + guillemets(label) + " " + fault);
     }
     if (sol.lines.empty())
         return report;  // nothing more to check, and left in the order found
     for (std::size_t j = 1; j + 1 < sol.lines.size(); j += 2)
         if (!libraryLabels.count(sol.lines[j]))
-            problems.push_back(at(solName, j, "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + libraryFile(level)));
+            add(problems, solName, j, "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + libraryFile(level));
     // The library's problems first, each file's in line order.
     std::stable_sort(problems.begin(), problems.end(), [&](const Problem& a, const Problem& b) {
         return std::make_pair(a.file != libName, a.line) < std::make_pair(b.file != libName, b.line);
@@ -265,13 +267,13 @@ std::map<std::string, std::string> puzzlesInFolder(const fs::path& folder, std::
         const std::string libName = (folder / libraryFile(level)).string();
         const TextFile lib = readTextFile(libName);
         for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
-            const std::string& label = lib.lines[i];
             if (!isDigitLine(lib.lines[i + 1]))
                 continue;
             const auto [first, added] = known.emplace(lib.lines[i + 1].substr(0, kCells),
-                                                      libraryFile(level) + ", " + guillemets(label));
+                                                      libraryFile(level) + ", " + guillemets(lib.lines[i]));
             if (!added && repeats)
-                repeats->push_back(at(libName, i + 1, "el sudoku " + guillemets(label) + " ya está en " + first->second));
+                add(*repeats, libName, i + 1,
+                    "el sudoku " + guillemets(lib.lines[i]) + " ya está en " + first->second);
         }
     }
     return known;
@@ -283,11 +285,12 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
     TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
     if (lib.error == ENOENT && sol.error == ENOENT)
         lib.lines = sol.lines = {level.header};
-    else if (!lib.readable() || !sol.readable())
-        return "no se puede leer " + (lib.readable() ? solPath : libPath).string() + ": "
-             + fileErrorText(lib.readable() ? sol.error : lib.error);
+    else if (!!lib.error || !!sol.error)
+        return "no se puede leer " + (!lib.error ? solPath : libPath).string() + ": "
+             + fileErrorText(!lib.error ? sol.error : lib.error);
     else if (lib.lines.empty() || sol.lines.empty() || !lib.problems.empty() || !sol.problems.empty())
-        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level) + " no están en el formato del juego";
+        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level)
+             + " no están en el formato del juego";
 
     std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
     taken.insert(sol.lines.begin(), sol.lines.end());
@@ -299,12 +302,11 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
         if (std::regex_match(lib.lines[i], match, numbered))
             next = std::max(next, std::stol(match[1]));
     for (NewPuzzle& p : puzzles) {
-        char number[32];
-        do {
-            std::snprintf(number, sizeof number, " %03ld", ++next);
-            p.label = level.labelPrefix + std::string(number);
-        } while (taken.count(p.label));
-        taken.insert(p.label);
+        char label[64];
+        do
+            std::snprintf(label, sizeof label, "%s %03ld", level.labelPrefix, ++next);
+        while (!taken.insert(label).second);
+        p.label = label;
         lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
         sol.lines.insert(sol.lines.end(), {p.label, p.solution});
     }
@@ -324,8 +326,7 @@ std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const L
             ops.remove(leftover);
             done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
         }
-    const TextFile lib = readTextFile(libPath);
-    TextFile sol = readTextFile(solPath);
+    TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
     const bool noLibrary = lib.error == ENOENT;
     if ((!noLibrary && (!lib.problems.empty() || lib.lines.size() % 2 == 0)) || !sol.problems.empty()
         || sol.lines.size() % 2 == 0)

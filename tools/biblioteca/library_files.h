@@ -34,7 +34,6 @@ struct TextFile {
     int error = 0;  // 0 when read to the end, else as LineReader::error()
     std::vector<std::string> lines;  // without their line ends
     std::vector<Problem> problems;
-    bool readable() const { return error == 0; }
 };
 TextFile readTextFile(const std::filesystem::path& path);
 
