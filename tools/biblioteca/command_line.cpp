@@ -34,12 +34,6 @@ const char* const kUsage = R"(Uso:
 Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
 )";
 
-fs::path folderBesideProgram()
-{
-    const std::optional<std::string> folder = executableFolder();
-    return folder ? fs::path(*folder + "/game") : fs::path();
-}
-
 namespace {
 
 // Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
@@ -149,19 +143,19 @@ int check(const Arguments& a, std::ostream& out)
 }
 
 // New puzzles go only into a level whose files are sound, or that does not exist yet, once what
-// an interrupted run left of it is undone.
-bool levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
+// an interrupted run left of it is undone. Returns how many puzzles it has, nothing when it is not ready.
+std::optional<int> levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
 {
     repair(folder, level, out);
     const Report report = checkLevel(folder, level);
     if (report.problems.empty() || (readTextFile(folder / libraryFile(level)).error == ENOENT
                                     && readTextFile(folder / solutionFile(level)).error == ENOENT))
-        return true;
+        return report.puzzles;
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
     err << "cuadrix-biblioteca: no se añade nada hasta que " << libraryFile(level) << " y " << solutionFile(level)
         << " estén en orden\n";
-    return false;
+    return std::nullopt;
 }
 
 // A failed append is undone at once when it got as far as the solution file.
@@ -176,9 +170,10 @@ bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& 
     return error.empty();
 }
 
-// Why a line of an import file is refused; empty when its puzzle is taken, with p's puzzle and solution set.
-std::string refusal(const std::string& line, const std::map<std::string, std::string>& known,
-                    const std::map<std::string, std::size_t>& earlier, NewPuzzle& p)
+// Why line `number` of an import file is refused; empty when its puzzle is taken, with p's puzzle and
+// solution set and the puzzle added to earlier.
+std::string refusal(const std::string& line, std::size_t number, const std::map<std::string, std::string>& known,
+                    std::map<std::string, std::size_t>& earlier, NewPuzzle& p)
 {
     if (line.size() != kCells)
         return "la línea tiene " + std::to_string(line.size()) + " caracteres y un sudoku lleva 81";
@@ -197,7 +192,10 @@ std::string refusal(const std::string& line, const std::map<std::string, std::st
     const int solutions = countSolutions(p.puzzle, &p.solution);
     if (solutions != 1)
         return solutions == 0 ? "no tiene solución" : "tiene más de una solución";
-    return p.solution.empty() ? "no se pudo resolver" : "";
+    if (p.solution.empty())
+        return "no se pudo resolver";
+    earlier.emplace(p.puzzle, number);
+    return {};
 }
 
 int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
@@ -222,13 +220,11 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
             continue;
         NewPuzzle p;
         const std::string trimmed = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
-        const std::string why = refusal(trimmed, known, taken, p);
-        if (!why.empty()) {
+        const std::string why = refusal(trimmed, number, known, taken, p);
+        if (why.empty())
+            accepted.push_back(p);
+        else
             messages.emplace(number, "rechazado: " + why);
-            continue;
-        }
-        taken[p.puzzle] = number;
-        accepted.push_back(p);
     }
     const std::size_t refused = messages.size();
 
@@ -260,15 +256,14 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     // qqwing draws its numbers with rand().
     std::srand(a.options.count("--semilla") ? static_cast<unsigned>(numberOption(a, "--semilla", 0, 4294967295ul))
                                             : std::random_device{}());
-    if (!levelReady(folder, level, out, err))
+    const std::optional<int> before = levelReady(folder, level, out, err);
+    if (!before)
         return kExitProblems;
 
     const std::map<std::string, std::string> known = puzzlesInFolder(folder);
     // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
     // finishes with a single guess: hard without being a trial-and-error marathon.
-    const TextFile library = readTextFile(folder / libraryFile(level));
-    const std::size_t before = library.lines.empty() ? 0 : (library.lines.size() - 1) / 2;
-    const std::size_t drawnSlots = before < 2 ? std::min<std::size_t>(2 - before, wanted) : 0;
+    const std::size_t drawnSlots = *before < 2 ? std::min<std::size_t>(2 - *before, wanted) : 0;
     std::vector<NewPuzzle> drawn, rest;
     std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
     for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {

@@ -49,6 +49,8 @@ TextFile readTextFile(const fs::path& path)
         out.lines.push_back(std::move(*line));
     }
     out.error = reader.error();
+    if (!out.error && out.lines.empty())
+        out.problems.push_back({path.string(), 0, "el fichero está vacío; falta al menos la cabecera"});
     if (out.error)
         out.problems.push_back({path.string(), reader.isOpen() ? static_cast<int>(out.lines.size()) + 1 : 0,
                                 fileErrorText(out.error)});
@@ -185,11 +187,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
     const std::string solName = (folder / solutionFile(level)).string();
     const TextFile lib = readTextFile(libName), sol = readTextFile(solName);
     for (const TextFile* f : {&lib, &sol}) {
-        if (!f->error && f->lines.empty())
-            problems.push_back({f == &lib ? libName : solName, 0,
-                                "el fichero está vacío; falta al menos la cabecera"});
-        else if (!f->error)
-            ++report.files;
+        report.files += !f->error && !f->lines.empty();
         problems.insert(problems.end(), f->problems.begin(), f->problems.end());
     }
     if (lib.lines.empty())
@@ -203,8 +201,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
 
     std::set<std::string> libraryLabels;
     for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
-        const std::string& label = lib.lines[i];
-        const std::string& puzzle = lib.lines[i + 1];
+        const std::string &label = lib.lines[i], &puzzle = lib.lines[i + 1];
         ++report.puzzles;
         libraryLabels.insert(label);
         const int solutions = countSolutions(puzzle);
