@@ -41,10 +41,7 @@ constexpr long kAttemptsPerPuzzle = 20000;
 
 struct UsageError : std::runtime_error { using std::runtime_error::runtime_error; };
 
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-};
+struct Arguments { std::vector<std::string> positional; std::map<std::string, std::string> options; };
 
 // Splits "--name value" and "--name=value" options from the positional arguments: only the
 // named options are allowed, and `count` positional arguments, `what` when one is missing.
@@ -109,8 +106,7 @@ const fs::path& requireFolder(const fs::path& folder)
 
 fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
 {
-    const auto it = a.options.find("--carpeta");
-    const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
+    const fs::path folder = a.options.count("--carpeta") ? fs::path(a.options.at("--carpeta")) : defaultFolder;
     if (folder.empty())
         throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
     return requireFolder(folder);
