@@ -5,62 +5,53 @@
 
 #include <qqwing.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <new>
 #include <ostream>
 #include <random>
 #include <set>
+#include <stdexcept>
 
 namespace biblioteca {
 
 namespace fs = std::filesystem;
 
-const char* const kUsage =
-    "Uso:\n"
-    "  cuadrix-biblioteca comprobar CARPETA\n"
-    "      Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.\n"
-    "  cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]\n"
-    "      Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las\n"
-    "      casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.\n"
-    "  cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]\n"
-    "      Genera N sudokus nuevos de esa dificultad con qqwing y los añade.\n"
-    "\n"
-    "  --dificultad  f (fácil), m (medio) o d (difícil)\n"
-    "  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa\n"
-    "  --semilla     número que fija los sudokus generados, para poder repetirlos\n"
-    "\n"
-    "Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.\n";
+const char* const kUsage = R"(Uso:
+  cuadrix-biblioteca comprobar CARPETA
+      Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.
+  cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]
+      Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las
+      casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.
+  cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]
+      Genera N sudokus nuevos de esa dificultad con qqwing y los añade.
 
-fs::path folderBesideProgram()
-{
-    const std::optional<std::string> folder = executableFolder();
-    return folder ? fs::path(*folder + "/game") : fs::path();
-}
+  --dificultad  f (fácil), m (medio) o d (difícil)
+  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa
+  --semilla     número que fija los sudokus generados, para poder repetirlos
+
+Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
+)";
 
 namespace {
 
-constexpr int kMaxCount = 10000;
 // Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
 constexpr long kAttemptsPerPuzzle = 20000;
 
-struct UsageError {
-    std::string message;
-};
+struct UsageError : std::runtime_error { using std::runtime_error::runtime_error; };
 
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-};
+struct Arguments { std::vector<std::string> positional; std::map<std::string, std::string> options; };
 
-// Splits "--name value" and "--name=value" options from the positional arguments; only the
-// named options are allowed.
-Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed)
+// Splits "--name value" and "--name=value" options from the positional arguments: only the
+// named options are allowed, and `count` positional arguments, `what` when one is missing.
+Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed, std::size_t count,
+                const char* what)
 {
     Arguments parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+        if (a.rfind("--", 0) != 0) {
             parsed.positional.push_back(a);
             continue;
         }
@@ -68,17 +59,16 @@ Arguments parse(const std::vector<std::string>& args, const std::set<std::string
         const std::string name = a.substr(0, eq);
         if (!allowed.count(name))
             throw UsageError{"opción desconocida para " + args[0] + ": " + name};
-        std::string value;
-        if (eq != std::string::npos)
-            value = a.substr(eq + 1);
-        else if (i + 1 < args.size())
-            value = args[++i];
-        else
+        if (eq == std::string::npos && i + 1 == args.size())
             throw UsageError{"falta el valor de " + name};
-        if (parsed.options.count(name))
+        const std::string value = eq == std::string::npos ? args[++i] : a.substr(eq + 1);
+        if (!parsed.options.emplace(name, value).second)
             throw UsageError{name + " aparece dos veces"};
-        parsed.options[name] = value;
     }
+    if (parsed.positional.size() < count)
+        throw UsageError{std::string("falta ") + what};
+    if (parsed.positional.size() > count)
+        throw UsageError{"sobra el argumento \"" + parsed.positional[count] + "\""};
     return parsed;
 }
 
@@ -87,22 +77,21 @@ const Level& levelOption(const Arguments& a)
     const auto it = a.options.find("--dificultad");
     if (it == a.options.end())
         throw UsageError{"falta --dificultad f|m|d"};
-    const Level* level = levelFor(it->second);
-    if (!level)
-        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
-    return *level;
+    for (const Level& level : levels())
+        if (it->second == level.code)
+            return level;
+    throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
 }
 
 // A whole decimal number in [lo, hi].
 unsigned long numberOption(const Arguments& a, const std::string& name, unsigned long lo, unsigned long hi)
 {
     const std::string& text = a.options.at(name);
-    const bool digits = !text.empty() && text.size() <= 10
-                     && text.find_first_not_of("0123456789") == std::string::npos;
+    const bool digits = !text.empty() && text.size() <= 10 && text.find_first_not_of("0123456789") == std::string::npos;
     const unsigned long value = digits ? std::stoul(text) : 0;
     if (!digits || value < lo || value > hi)
-        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y "
-                         + std::to_string(hi) + ", no \"" + text + "\""};
+        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y " + std::to_string(hi)
+                         + ", no \"" + text + "\""};
     return value;
 }
 
@@ -117,22 +106,11 @@ const fs::path& requireFolder(const fs::path& folder)
 
 fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
 {
-    const auto it = a.options.find("--carpeta");
-    const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
+    const fs::path folder = a.options.count("--carpeta") ? fs::path(a.options.at("--carpeta")) : defaultFolder;
     if (folder.empty())
         throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
     return requireFolder(folder);
 }
-
-void expectPositional(const Arguments& a, std::size_t n, const char* what)
-{
-    if (a.positional.size() < n)
-        throw UsageError{std::string("falta ") + what};
-    if (a.positional.size() > n)
-        throw UsageError{"sobra el argumento \"" + a.positional[n] + "\""};
-}
-
-std::string guillemets(const std::string& s) { return "«" + s + "»"; }
 
 void repair(const fs::path& folder, const Level& level, std::ostream& out)
 {
@@ -147,7 +125,6 @@ std::string plural(std::size_t n, const char* one, const char* many)
 
 int check(const Arguments& a, std::ostream& out)
 {
-    expectPositional(a, 1, "la CARPETA que comprobar");
     const fs::path folder = requireFolder(a.positional[0]);
     for (const Level& level : levels())
         repair(folder, level, out);
@@ -156,26 +133,25 @@ int check(const Arguments& a, std::ostream& out)
         out << format(p) << '\n';
     out << "Comprobados " << plural(report.files, "fichero", "ficheros") << " con "
         << plural(report.puzzles, "sudoku", "sudokus") << " en " << folder.string() << ": "
-        << (report.problems.empty() ? std::string("ningún problema")
-                                    : plural(report.problems.size(), "problema", "problemas"))
+        << (report.problems.empty() ? "ningún problema" : plural(report.problems.size(), "problema", "problemas"))
         << ".\n";
     return report.problems.empty() ? kExitOk : kExitProblems;
 }
 
 // New puzzles go only into a level whose files are sound, or that does not exist yet, once what
-// an interrupted run left of it is undone.
-bool levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
+// an interrupted run left of it is undone. Returns how many puzzles it has, nothing when it is not ready.
+std::optional<int> levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
 {
     repair(folder, level, out);
     const Report report = checkLevel(folder, level);
     if (report.problems.empty() || (readTextFile(folder / libraryFile(level)).error == ENOENT
                                     && readTextFile(folder / solutionFile(level)).error == ENOENT))
-        return true;
+        return report.puzzles;
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
     err << "cuadrix-biblioteca: no se añade nada hasta que " << libraryFile(level) << " y " << solutionFile(level)
         << " estén en orden\n";
-    return false;
+    return std::nullopt;
 }
 
 // A failed append is undone at once when it got as far as the solution file.
@@ -190,86 +166,69 @@ bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& 
     return error.empty();
 }
 
-// Why a line of an import file is not a puzzle; empty when it is, with `puzzle` set.
-std::string parsePuzzleLine(const std::string& line, std::string& puzzle)
+// Why line `number` of an import file is refused; empty when its puzzle is taken, with p's puzzle and
+// solution set and the puzzle added to earlier.
+std::string refusal(const std::string& line, std::size_t number, const std::map<std::string, std::string>& known,
+                    std::map<std::string, std::size_t>& earlier, NewPuzzle& p)
 {
-    if (line.size() != static_cast<std::size_t>(kCells))
+    if (line.size() != kCells)
         return "la línea tiene " + std::to_string(line.size()) + " caracteres y un sudoku lleva 81";
-    puzzle = line;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '.')
-            puzzle[i] = '0';
-        else if (c < '0' || c > '9')
-            return "carácter no válido en la posición " + std::to_string(i + 1)
-                 + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
-    }
-    if (puzzle.find('0') == std::string::npos)
+    p.puzzle = line;
+    std::replace(p.puzzle.begin(), p.puzzle.end(), '.', '0');
+    const std::size_t bad = p.puzzle.find_first_not_of("0123456789");
+    if (bad != std::string::npos)
+        return "carácter no válido en la posición " + std::to_string(bad + 1)
+             + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
+    if (p.puzzle.find('0') == std::string::npos)
         return "no tiene casillas vacías";
+    if (known.count(p.puzzle))
+        return "ya está en la biblioteca (" + known.at(p.puzzle) + ")";
+    if (earlier.count(p.puzzle))
+        return "repite el sudoku de la línea " + std::to_string(earlier.at(p.puzzle));
+    const int solutions = countSolutions(p.puzzle, &p.solution);
+    if (solutions != 1)
+        return solutions == 0 ? "no tiene solución" : "tiene más de una solución";
+    if (p.solution.empty())
+        return "no se pudo resolver";
+    earlier.emplace(p.puzzle, number);
     return {};
 }
 
 int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    expectPositional(a, 1, "el FICHERO de sudokus que importar");
     const Level& level = levelOption(a);
     const fs::path folder = folderOption(a, defaultFolder);
     const std::string inputName = a.positional[0];
-    LineReader in(inputName);
-    std::vector<std::string> lines;
-    while (auto line = in.next())
-        lines.push_back(std::move(*line));
-    if (in.error())
-        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(in.error())};
+    const TextFile input = readTextFile(inputName);
+    if (input.error)
+        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(input.error)};
     if (!levelReady(folder, level, out, err))
         return kExitProblems;
 
-    const KnownPuzzles known = puzzlesInFolder(folder);
-    std::map<std::string, int> inInput;  // puzzle -> line of the import file
+    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
+    std::map<std::string, std::size_t> taken;  // puzzle -> its line in the import file
     std::vector<NewPuzzle> accepted;
-    std::vector<int> acceptedLines;
-    std::map<int, std::string> messages;  // by line of the import file
-    int refused = 0;
-    int number = 0;
-    for (std::string line : lines) {
-        ++number;
+    std::map<std::size_t, std::string> messages;  // by line of the import file
+    for (std::size_t number = 1; number <= input.lines.size(); ++number) {
+        const std::string& line = input.lines[number - 1];
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
             continue;
-        line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-
-        std::string puzzle, why = parsePuzzleLine(line, puzzle);
-        if (why.empty()) {
-            if (const std::string* where = known.find(puzzle))
-                why = "ya está en la biblioteca (" + *where + ")";
-            else if (inInput.count(puzzle))
-                why = "repite el sudoku de la línea " + std::to_string(inInput[puzzle]);
-        }
-        std::optional<std::string> solution;
-        if (why.empty()) {
-            const int n = countSolutions(puzzle);
-            if (n == 0)
-                why = "no tiene solución";
-            else if (n > 1)
-                why = "tiene más de una solución";
-            else if (!(solution = uniqueSolution(puzzle)))
-                why = "no se pudo resolver";
-        }
-        if (!why.empty()) {
+        NewPuzzle p;
+        const std::string trimmed = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+        const std::string why = refusal(trimmed, number, known, taken, p);
+        if (why.empty())
+            accepted.push_back(p);
+        else
             messages.emplace(number, "rechazado: " + why);
-            ++refused;
-            continue;
-        }
-        inInput[puzzle] = number;
-        accepted.push_back({puzzle, *solution, {}});
-        acceptedLines.push_back(number);
     }
+    const std::size_t refused = messages.size();
 
     if (!append(folder, level, accepted, out, err))
         return kExitProblems;
-    for (std::size_t k = 0; k < accepted.size(); ++k)
-        messages.emplace(acceptedLines[k], "añadido como " + guillemets(accepted[k].label) + " (qqwing lo califica "
-                                               + rating(accepted[k].puzzle) + ")");
+    for (const NewPuzzle& p : accepted)
+        messages.emplace(taken[p.puzzle],
+                         "añadido como " + guillemets(p.label) + " (qqwing lo califica " + rating(p.puzzle) + ")");
     for (const auto& [line, text] : messages)
         out << inputName << ':' << line << ": " << text << '\n';
     out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
@@ -279,51 +238,44 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
 
 bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
 {
-    switch (level.code[0]) {
-    case 'f': return d == qqwing::SudokuBoard::SIMPLE || d == qqwing::SudokuBoard::EASY;
-    case 'm': return d == qqwing::SudokuBoard::INTERMEDIATE;
-    default: return d == qqwing::SudokuBoard::EXPERT;
-    }
+    const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
+    return ratings.at(level.code[0]).find(difficultyName(d)) != std::string::npos;
 }
 
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    expectPositional(a, 0, "");
     const Level& level = levelOption(a);
     if (!a.options.count("--cantidad"))
         throw UsageError{"falta --cantidad N"};
-    const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, kMaxCount));
+    const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, 10000));
     const fs::path folder = folderOption(a, defaultFolder);
     // qqwing draws its numbers with rand().
     std::srand(a.options.count("--semilla") ? static_cast<unsigned>(numberOption(a, "--semilla", 0, 4294967295ul))
                                             : std::random_device{}());
-    if (!levelReady(folder, level, out, err))
+    const std::optional<int> before = levelReady(folder, level, out, err);
+    if (!before)
         return kExitProblems;
 
-    const KnownPuzzles known = puzzlesInFolder(folder);
+    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
     // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
     // finishes with a single guess: hard without being a trial-and-error marathon.
-    const TextFile library = readTextFile(folder / libraryFile(level));
-    const std::size_t before = library.lines.empty() ? 0 : (library.lines.size() - 1) / 2;
-    const std::size_t drawnSlots = before < 2 ? std::min<std::size_t>(2 - before, wanted) : 0;
-    std::set<std::string> made;
+    const std::size_t drawnSlots = *before < 2 ? std::min<std::size_t>(2 - *before, wanted) : 0;
     std::vector<NewPuzzle> drawn, rest;
-    std::map<std::string, std::string> notes;  // by puzzle
-    const long attempts = static_cast<long>(wanted) * kAttemptsPerPuzzle;
-    for (long t = 0; t < attempts && drawn.size() + rest.size() < wanted; ++t) {
+    std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
+    for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {
         qqwing::SudokuBoard board;
         board.setRecordHistory(true);
         if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
             continue;
         const std::string puzzle = digitsOf(board.getPuzzle());
-        if (known.find(puzzle) || made.count(puzzle) || countSolutions(puzzle) != 1)
+        if (known.count(puzzle) || notes.count(puzzle) || countSolutions(puzzle) != 1)
             continue;
         const bool forDrawn = drawn.size() < drawnSlots && (level.code[0] != 'd' || board.getGuessCount() == 1);
         if (!forDrawn && rest.size() == wanted - drawnSlots)
             continue;
-        made.insert(puzzle);
         (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
-        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
+        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount())
+                      + " pistas";
     }
     std::vector<NewPuzzle> puzzles = drawn;
     puzzles.insert(puzzles.end(), rest.begin(), rest.end());
@@ -333,43 +285,37 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         out << "añadido " << guillemets(p.label) << " (" << notes[p.puzzle] << ")\n";
     out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
         << solutionFile(level) << ".\n";
-    if (puzzles.size() < wanted) {
+    if (puzzles.size() < wanted)
         err << "cuadrix-biblioteca: solo se encontraron " << puzzles.size() << " de " << wanted
             << " sudokus de esa dificultad\n";
-        return kExitProblems;
-    }
-    return kExitOk;
+    return puzzles.size() < wanted ? kExitProblems : kExitOk;
 }
 
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    for (const std::string& a : args) {
-        if (a == "-h" || a == "--ayuda") {
-            out << kUsage;
-            return kExitOk;
-        }
+    if (std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "-h" || a == "--ayuda"; })) {
+        out << kUsage;
+        return kExitOk;
     }
     try {
         if (args.empty())
             throw UsageError{"falta la orden: comprobar, importar o generar"};
-        const std::string& command = args[0];
-        if (command == "comprobar")
-            return check(parse(args, {}), out);
-        if (command == "importar")
-            return import(parse(args, {"--dificultad", "--carpeta"}), out, err, defaultFolder);
-        if (command == "generar")
-            return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}), out, err,
+        if (args[0] == "comprobar")
+            return check(parse(args, {}, 1, "la CARPETA que comprobar"), out);
+        if (args[0] == "importar")
+            return import(parse(args, {"--dificultad", "--carpeta"}, 1, "el FICHERO de sudokus que importar"), out, err,
+                          defaultFolder);
+        if (args[0] == "generar")
+            return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}, 0, ""), out, err,
                             defaultFolder);
-        throw UsageError{"orden desconocida: \"" + command + "\""};
+        throw UsageError{"orden desconocida: \"" + args[0] + "\""};
     } catch (const UsageError& e) {
-        err << "cuadrix-biblioteca: " << e.message << "\n\n" << kUsage;
+        err << "cuadrix-biblioteca: " << e.what() << "\n\n" << kUsage;
         return kExitUsage;
     } catch (const std::bad_alloc&) {
         err << "cuadrix-biblioteca: " << fileErrorText(ENOMEM) << '\n';
-    } catch (const fs::filesystem_error& e) {
-        err << "cuadrix-biblioteca: " << e.path1().string() << ": " << fileErrorText(e.code().value()) << '\n';
     } catch (const std::exception&) {
         err << "cuadrix-biblioteca: error interno inesperado\n";
     }

@@ -15,9 +15,4 @@ enum ExitCode { kExitOk = 0, kExitProblems = 1, kExitUsage = 2 };
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const std::filesystem::path& defaultFolder);
 
-// The "game" folder beside the running program.
-std::filesystem::path folderBesideProgram();
-
-extern const char* const kUsage;
-
 }  // namespace biblioteca

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,30 +11,25 @@
 
 namespace biblioteca {
 
-constexpr int kCells = 81;
+constexpr std::size_t kCells = 81;
 
-// The level of a code on the command line, or nullptr.
-const Level* levelFor(const std::string& code);
 // The file names of a level: "facil.sdk" and "sol_fac.sdk".
 inline std::string libraryFile(const Level& level) { return fileName(level.libraryNom); }
 inline std::string solutionFile(const Level& level) { return fileName(level.solutionNom); }
+// A label or a line quoted in a message: «Facil 001».
+inline std::string guillemets(const std::string& s) { return "«" + s + "»"; }
 
 // One thing wrong, at a line of a file; line 0 stands for the file as a whole.
-struct Problem {
-    std::string file;
-    int line = 0;
-    std::string text;
-};
+struct Problem { std::string file; int line = 0; std::string text; };
 // "FILE:LINE: text"
-std::string format(const Problem& p);
+inline std::string format(const Problem& p) { return p.file + ":" + std::to_string(p.line) + ": " + p.text; }
 
-// A file read line by line as the game reads it, with what is wrong with its line ends and
-// why it could not be read to its end.
+// A file read line by line as the game reads it, with what is wrong with its line ends, why it
+// could not be read to its end, or that it is empty.
 struct TextFile {
     int error = 0;  // 0 when read to the end, else as LineReader::error()
     std::vector<std::string> lines;  // without their line ends
     std::vector<Problem> problems;
-    bool readable() const { return error == 0; }
 };
 TextFile readTextFile(const std::filesystem::path& path);
 
@@ -43,12 +38,9 @@ TextFile readTextFile(const std::filesystem::path& path);
 
 // The 81 cells of a qqwing board as digits.
 std::string digitsOf(const int* cells);
-// 0, 1, or 2 meaning "two or more". Givens that clash count as no solution.
-int countSolutions(const std::string& puzzle);
-// The solution of a puzzle that has exactly one.
-std::optional<std::string> uniqueSolution(const std::string& puzzle);
-// Why 81 characters are not a complete, valid grid; empty when they are.
-std::string gridFault(const std::string& solution);
+// 0, 1, or 2 meaning "two or more". Givens that clash count as no solution. When there is
+// exactly one and solution is given, the solution is put there.
+int countSolutions(const std::string& puzzle, std::string* solution = nullptr);
 // How qqwing's solver rates a puzzle that has a solution: "SIMPLE", "EASY", ...
 std::string rating(const std::string& puzzle);
 // The name of a qqwing::SudokuBoard::Difficulty.
@@ -57,11 +49,9 @@ std::string difficultyName(int difficulty);
 // ---------------------------------------------------------------------------
 // Checking
 
-struct Report {
-    std::vector<Problem> problems;
-    int files = 0;    // files that could be read
-    int puzzles = 0;  // label and puzzle line pairs in the libraries
-};
+// What a check found, with how many files could be read and how many label and puzzle line pairs the
+// libraries hold.
+struct Report { std::vector<Problem> problems; int files = 0; int puzzles = 0; };
 
 // One library and its solution file, everything the game relies on.
 Report checkLevel(const std::filesystem::path& folder, const Level& level);
@@ -72,18 +62,13 @@ Report checkFolder(const std::filesystem::path& folder);
 // ---------------------------------------------------------------------------
 // Changing
 
-// Every puzzle (its first 81 characters) in the three libraries, with "file, label" for messages.
-struct KnownPuzzles {
-    std::vector<std::pair<std::string, std::string>> entries;  // puzzle, where
-    const std::string* find(const std::string& puzzle) const;
-};
-KnownPuzzles puzzlesInFolder(const std::filesystem::path& folder);
+// Every puzzle (its first 81 characters) in the three libraries, with "file, «label»" of where it
+// first appears. Each later appearance is added to repeats, when given.
+std::map<std::string, std::string> puzzlesInFolder(const std::filesystem::path& folder,
+                                                   std::vector<Problem>* repeats = nullptr);
 
-struct NewPuzzle {
-    std::string puzzle;
-    std::string solution;
-    std::string label;  // chosen by appendPuzzles
-};
+// A puzzle to append, with its solution; appendPuzzles chooses its label.
+struct NewPuzzle { std::string puzzle, solution, label; };
 
 // Gives each puzzle a label continuing the level's numbering, not equal to any line of
 // either file, and appends label and puzzle to the library and label and solution to the

@@ -3,8 +3,12 @@
 
 #include <iostream>
 
+#include "app/data_files.h"
+
 int main(int argc, char** argv)
 {
+    // Without --carpeta, the "game" folder beside the program.
+    const std::optional<std::string> folder = executableFolder();
     return biblioteca::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                           biblioteca::folderBesideProgram());
+                           folder ? std::filesystem::path(*folder + "/game") : std::filesystem::path());
 }
