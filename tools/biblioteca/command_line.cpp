@@ -41,7 +41,10 @@ constexpr long kAttemptsPerPuzzle = 20000;
 
 struct UsageError : std::runtime_error { using std::runtime_error::runtime_error; };
 
-struct Arguments { std::vector<std::string> positional; std::map<std::string, std::string> options; };
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
 
 // Splits "--name value" and "--name=value" options from the positional arguments: only the
 // named options are allowed, and `count` positional arguments, `what` when one is missing.
@@ -106,7 +109,8 @@ const fs::path& requireFolder(const fs::path& folder)
 
 fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
 {
-    const fs::path folder = a.options.count("--carpeta") ? fs::path(a.options.at("--carpeta")) : defaultFolder;
+    const auto it = a.options.find("--carpeta");
+    const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
     if (folder.empty())
         throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
     return requireFolder(folder);

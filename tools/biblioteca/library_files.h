@@ -20,7 +20,11 @@ inline std::string solutionFile(const Level& level) { return fileName(level.solu
 inline std::string guillemets(const std::string& s) { return "«" + s + "»"; }
 
 // One thing wrong, at a line of a file; line 0 stands for the file as a whole.
-struct Problem { std::string file; int line = 0; std::string text; };
+struct Problem {
+    std::string file;
+    int line = 0;
+    std::string text;
+};
 // "FILE:LINE: text"
 inline std::string format(const Problem& p) { return p.file + ":" + std::to_string(p.line) + ": " + p.text; }
 
@@ -49,9 +53,11 @@ std::string difficultyName(int difficulty);
 // ---------------------------------------------------------------------------
 // Checking
 
-// What a check found, with how many files could be read and how many label and puzzle line pairs the
-// libraries hold.
-struct Report { std::vector<Problem> problems; int files = 0; int puzzles = 0; };
+struct Report {
+    std::vector<Problem> problems;
+    int files = 0;    // files that could be read
+    int puzzles = 0;  // label and puzzle line pairs in the libraries
+};
 
 // One library and its solution file, everything the game relies on.
 Report checkLevel(const std::filesystem::path& folder, const Level& level);
@@ -67,8 +73,11 @@ Report checkFolder(const std::filesystem::path& folder);
 std::map<std::string, std::string> puzzlesInFolder(const std::filesystem::path& folder,
                                                    std::vector<Problem>* repeats = nullptr);
 
-// A puzzle to append, with its solution; appendPuzzles chooses its label.
-struct NewPuzzle { std::string puzzle, solution, label; };
+struct NewPuzzle {
+    std::string puzzle;
+    std::string solution;
+    std::string label;  // chosen by appendPuzzles
+};
 
 // Gives each puzzle a label continuing the level's numbering, not equal to any line of
 // either file, and appends label and puzzle to the library and label and solution to the
