@@ -79,3 +79,15 @@ LibraryResult findDigitLine(const std::string& path, const std::string& key)
             return digitLineAfter(reader, std::move(*line));
     return stopped(reader, LibraryError::LabelNotFound);
 }
+
+std::string problemText(const LibraryResult& result, const std::string& path, const std::string& file,
+                        const std::string& sought)
+{
+    switch (result.error) {
+    case LibraryError::Missing: return "No se encuentra el " + file + " " + path + ".";
+    case LibraryError::Unreadable:
+        return "No se puede leer el " + file + " " + path + ": " + fileErrorText(result.cause) + ".";
+    case LibraryError::LabelNotFound: return "El sudoku " + sought + " no está en el fichero " + path + ".";
+    default: return "El " + file + " " + path + " está dañado o incompleto.";
+    }
+}

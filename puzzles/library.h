@@ -32,3 +32,8 @@ LibraryResult findRecord(const std::string& path, const std::string& label);
 // The line after the first line equal to key, comparing every line from the first: the lookup of
 // solve in the solution file and of restart in the library.
 LibraryResult findDigitLine(const std::string& path, const std::string& key);
+
+// What the player is told when a lookup failed: file names the kind of file ("fichero de sudokus"
+// or "fichero"), sought the puzzle looked for ("buscado", "del tablero").
+std::string problemText(const LibraryResult& result, const std::string& path, const std::string& file,
+                        const std::string& sought);

@@ -96,19 +96,5 @@ void Game::dificil_Click() { chooseDifficulty("d", MenuItem::dificil, "Dificulta
 
 void Game::showLibraryProblem(const LibraryResult& result, const std::string& Nom)
 {
-    const std::string path = dataPath(ws.programFolder(), Nom);
-    switch (result.error) {
-    case LibraryError::Missing:
-        message("No se encuentra el fichero de sudokus " + path + ".");
-        break;
-    case LibraryError::Unreadable:
-        message("No se puede leer el fichero de sudokus " + path + ": " + fileErrorText(result.cause) + ".");
-        break;
-    case LibraryError::LabelNotFound:
-        message("El sudoku buscado no está en el fichero " + path + ".");
-        break;
-    default:
-        message("El fichero de sudokus " + path + " está dañado o incompleto.");
-        break;
-    }
+    message(problemText(result, dataPath(ws.programFolder(), Nom), "fichero de sudokus", "buscado"));
 }

@@ -1,20 +1,6 @@
 // Solve fills the board from the solution file; restart puts the puzzle back from its library.
 #include "app/game.h"
 
-namespace {
-
-std::string problemText(const LibraryResult& result, const std::string& path)
-{
-    switch (result.error) {
-    case LibraryError::Missing: return "No se encuentra el fichero " + path + ".";
-    case LibraryError::Unreadable: return "No se puede leer el fichero " + path + ": " + fileErrorText(result.cause) + ".";
-    case LibraryError::LabelNotFound: return "El sudoku del tablero no está en el fichero " + path + ".";
-    default: return "El fichero " + path + " está dañado o incompleto.";
-    }
-}
-
-}  // namespace
-
 void Game::solucionar_sudoku_Click()
 {
     if (noPuzzleOnBoard())
@@ -39,7 +25,7 @@ bool Game::solucionarSudoku()
     const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).solutionNom);
     const LibraryResult found = findDigitLine(path, idSudoku);
     if (!found) {
-        message(problemText(found, path));
+        message(problemText(found, path, "fichero", "del tablero"));
         return false;
     }
     setAllBackColors(fondoNormal);
@@ -65,7 +51,7 @@ bool Game::reiniciarSudoku()
     const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).libraryNom);
     const LibraryResult found = findDigitLine(path, idSudoku);
     if (!found) {
-        message(problemText(found, path));
+        message(problemText(found, path, "fichero", "del tablero"));
         return false;
     }
     setAllBackColors(fondoNormal);
