@@ -90,7 +90,7 @@ private:
     void placePuzzleLine(const std::string& p);
     void setAllBackColors(Colour colour);
     void setDifficultyMarks(const std::string& dificultad);
-    void chooseDifficulty(const std::string& code, MenuItem item, const std::string& status);
+    void chooseDifficulty(const std::string& code, const std::string& status);
     void commitCell(int index);
     bool noPuzzleOnBoard();
     void showLibraryProblem(const LibraryResult& result, const std::string& Nom);

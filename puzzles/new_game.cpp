@@ -81,18 +81,16 @@ void Game::nuevo_sudoku_Click()
     ws.setStatusText("Nuevo SuDoku Cargado");
 }
 
-void Game::chooseDifficulty(const std::string& code, MenuItem item, const std::string& status)
+void Game::chooseDifficulty(const std::string& code, const std::string& status)
 {
     dificultadElegida = code;
-    ws.setMenuChecked(MenuItem::facil, item == MenuItem::facil);
-    ws.setMenuChecked(MenuItem::medio, item == MenuItem::medio);
-    ws.setMenuChecked(MenuItem::dificil, item == MenuItem::dificil);
+    setDifficultyMarks(code);
     ws.setStatusText(status);
 }
 
-void Game::facil_Click() { chooseDifficulty("f", MenuItem::facil, "Dificultad: Facil, nueva partida para cambiar"); }
-void Game::medio_Click() { chooseDifficulty("m", MenuItem::medio, "Dificultad: Media, nueva partida para cambiar"); }
-void Game::dificil_Click() { chooseDifficulty("d", MenuItem::dificil, "Dificultad: Dificil, nueva partida para cambiar"); }
+void Game::facil_Click() { chooseDifficulty("f", "Dificultad: Facil, nueva partida para cambiar"); }
+void Game::medio_Click() { chooseDifficulty("m", "Dificultad: Media, nueva partida para cambiar"); }
+void Game::dificil_Click() { chooseDifficulty("d", "Dificultad: Dificil, nueva partida para cambiar"); }
 
 void Game::showLibraryProblem(const LibraryResult& result, const std::string& Nom)
 {
