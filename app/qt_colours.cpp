@@ -1,4 +1,4 @@
-// Turning the game's BGR colour values into Qt colours, and the game's fixed window colours.
+// What the game's windows share: BGR colour values as Qt colours, the fixed window colours, sizes in twips.
 #include "app/qt_colours.h"
 
 #include <QApplication>

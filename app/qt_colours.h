@@ -1,11 +1,10 @@
-// Turning the game's BGR colour values into Qt colours, and the game's fixed window colours.
+// What the game's windows share: BGR colour values as Qt colours, the fixed window colours, sizes in twips.
 #pragma once
 
 #include <QColor>
+#include <QWidget>
 
 #include "app/window_system.h"
-
-class QWidget;
 
 // 0x00BBGGRR is an RGB colour; 0x80000004 is the menu background of the current palette.
 QColor toQColor(Colour colour);
@@ -16,3 +15,15 @@ constexpr Colour windowBackground = 0x00C0E0FF;
 // Gives a window (or an area of one) the warm background and black text on it, whatever the
 // desktop's palette: a dark theme would otherwise write light text on the light background.
 void useWindowColours(QWidget* widget);
+
+// Sizes are given in twips; 15 twips make one logical pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+// Names a new widget and places it in its window, in twips.
+template <typename Widget>
+Widget* placed(Widget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+    return widget;
+}
