@@ -99,8 +99,7 @@ void bringUp(QWidget* window)
 }  // namespace
 
 Form1::Form1(std::string programFolder, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, closableWindow | Qt::WindowMinimizeButtonHint),
       game_(*this), form4Timer_(*this), programFolder_(std::move(programFolder))
 {
     // The artwork is compiled into the widgets library, which is static: its resources need a call.
@@ -111,8 +110,7 @@ Form1::Form1(std::string programFolder, QWidget* parent)
     QApplication::setWindowIcon(QIcon(":/artwork/cuadrix-48.png"));
 
     auto* clientArea = new QWidget(this);
-    clientArea->setFixedSize(px(clientWidth), px(clientHeight));
-    useWindowColours(clientArea);
+    useWindowLook(clientArea, "clientArea", clientWidth, clientHeight);
     setCentralWidget(clientArea);
 
     buildMenus();
@@ -290,12 +288,11 @@ std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(
 // layout or a style resolve, an event and a repaint.
 void Form1::setCellFontBold(int i, bool bold)
 {
-    TextCell* cell = cells_[i];
-    if (cell->font().bold() == bold)
-        return;
-    QFont font = cell->font();
-    font.setBold(bold);
-    cell->setFont(font);
+    QFont font = cells_[i]->font();
+    if (font.bold() != bold) {
+        font.setBold(bold);
+        cells_[i]->setFont(font);
+    }
 }
 
 void Form1::setCellForeColor(int i, Colour colour) { cells_[i]->setForeColour(toQColor(colour)); }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "app/qt_colours.h"
 #include "app/splash.h"
@@ -69,9 +70,8 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
 
 void Form4::showNow()
 {
-    if (!showPending_)
+    if (!std::exchange(showPending_, false))
         return;
-    showPending_ = false;
     if (!findChild<QLabel*>("Label1"))
         buildContents();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

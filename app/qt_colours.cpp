@@ -12,8 +12,10 @@ QColor toQColor(Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-void useWindowColours(QWidget* widget)
+void useWindowLook(QWidget* widget, const char* name, int widthTwips, int heightTwips)
 {
+    widget->setObjectName(name);
+    widget->setFixedSize(px(widthTwips), px(heightTwips));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, toQColor(windowBackground));
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "board/key_codes_qt.h"
 
@@ -127,8 +128,7 @@ void TextCell::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     static bool traced = !qEnvironmentVariableIsSet("CUADRIX_TRACE");
-    if (index_ == 81 && !traced) {
-        traced = true;
+    if (index_ == 81 && !std::exchange(traced, true)) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         std::fprintf(stderr, "cuadrix-trace painted %lld\n",
                      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));

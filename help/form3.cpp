@@ -37,14 +37,11 @@ QVariant HelpView::loadResource(int type, const QUrl& name)
 }
 
 Form3::Form3()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, closableWindow)
 {
-    setObjectName("Form3");
+    useWindowLook(this, "Form3", 10950, 7665);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Cuadrix!");
-    setFixedSize(px(10950), px(7665));
-    useWindowColours(this);
 
     Command1_ = placed(new QPushButton("Cerrar", this), "Command1", 120, 7200, 10695, 375);
     connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);

@@ -11,14 +11,10 @@
 // A plain window with no owner: a dialog, even one without a parent, gets a transient-for hint on
 // X11, and the window manager would then keep it above the board.
 FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint),
-      logic_(ws)
+    : QWidget(nullptr, closableWindow), logic_(ws)
 {
-    setObjectName("frmAbout");
+    useWindowLook(this, "frmAbout", 5145, 2595);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(px(5145), px(2595));
-    useWindowColours(this);
     // The box is laid out for a narrow 8-point dialog font: the desktop's wider one cuts the
     // button texts short.
     QFont dialogFont("Arial", 8);
