@@ -117,10 +117,9 @@ Form1::Form1(std::string programFolder, QWidget* parent)
     buildToolbar(clientArea);
     buildBoard(clientArea);
 
-    StatusBar1 = new QStatusBar(clientArea);
-    StatusBar1->setObjectName("StatusBar1");
+    // A status line 26 pixels high at the foot of the window.
+    StatusBar1 = placed(new QStatusBar(clientArea), "StatusBar1", 0, clientHeight - 390, clientWidth, 390);
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, px(clientHeight) - 26, px(clientWidth), 26);
     statusText_ = new QLabel(StatusBar1);
     StatusBar1->addWidget(statusText_, 1);
 
@@ -190,11 +189,10 @@ void Form1::buildMenus()
 // Button n shows the action of the game's toolbar command n, with its own text and image.
 void Form1::buildToolbar(QWidget* clientArea)
 {
-    Toolbar1 = new QToolBar(clientArea);
-    Toolbar1->setObjectName("Toolbar1");
+    // The toolbar ends 4 pixels above the board.
+    Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, cellTop[1] - 60);
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
-    Toolbar1->setGeometry(0, 0, px(clientWidth), px(cellTop[1]) - 4);
     struct Look { const char* text; const char* image; };
     const Look looks[] = {{}, {"Nuevo", "nuevo"}, {"Guardar Partida", "guardar"}, {"Cargar Partida", "cargar"},
                           {}, {"Buscar errores", "buscar_errores"}, {"Solucionar", "solucionar"}};
