@@ -25,13 +25,7 @@
 #include "help/form3.h"
 #include "help/frm_about.h"
 
-// The artwork is compiled into the widgets library, which is static: its resources need a call.
-static void initArtwork() { Q_INIT_RESOURCE(artwork); }
-
 namespace {
-
-// Sizes are given in twips; 15 twips make one logical pixel.
-constexpr int px(int twips) { return twips / 15; }
 
 constexpr int cellLeft[10] = {0, 240, 960, 1680, 2520, 3240, 3960, 4800, 5520, 6240};
 constexpr int cellTop[10] = {0, 600, 1320, 2040, 2880, 3600, 4320, 5160, 5880, 6600};
@@ -95,32 +89,37 @@ void centreOn(QWidget* window, QPoint centre)
     window->move(frame.topLeft());
 }
 
+void bringUp(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 Form1::Form1(std::string programFolder, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, closableWindow | Qt::WindowMinimizeButtonHint),
       game_(*this), form4Timer_(*this), programFolder_(std::move(programFolder))
 {
-    initArtwork();
+    // The artwork is compiled into the widgets library, which is static: its resources need a call.
+    Q_INIT_RESOURCE(artwork);
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
     // Every window of the game carries the icon; the 48-pixel one is decoded in no time at start-up.
     QApplication::setWindowIcon(QIcon(":/artwork/cuadrix-48.png"));
 
     auto* clientArea = new QWidget(this);
-    clientArea->setFixedSize(px(clientWidth), px(clientHeight));
-    useWindowColours(clientArea);
+    useWindowLook(clientArea, "clientArea", clientWidth, clientHeight);
     setCentralWidget(clientArea);
 
     buildMenus();
     buildToolbar(clientArea);
     buildBoard(clientArea);
 
-    StatusBar1 = new QStatusBar(clientArea);
-    StatusBar1->setObjectName("StatusBar1");
+    // A status line 26 pixels high at the foot of the window.
+    StatusBar1 = placed(new QStatusBar(clientArea), "StatusBar1", 0, clientHeight - 390, clientWidth, 390);
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, px(clientHeight) - 26, px(clientWidth), 26);
     statusText_ = new QLabel(StatusBar1);
     StatusBar1->addWidget(statusText_, 1);
 
@@ -135,6 +134,8 @@ Form1::~Form1()
         cells_[i]->onKeyDown = nullptr;
         cells_[i]->onFocusIn = nullptr;
     }
+    delete help_;
+    delete about_;
 }
 
 // Each command has one action, shared by its menu item and its toolbar button.
@@ -188,11 +189,10 @@ void Form1::buildMenus()
 // Button n shows the action of the game's toolbar command n, with its own text and image.
 void Form1::buildToolbar(QWidget* clientArea)
 {
-    Toolbar1 = new QToolBar(clientArea);
-    Toolbar1->setObjectName("Toolbar1");
+    // The toolbar ends 4 pixels above the board.
+    Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, cellTop[1] - 60);
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
-    Toolbar1->setGeometry(0, 0, px(clientWidth), px(cellTop[1]) - 4);
     struct Look { const char* text; const char* image; };
     const Look looks[] = {{}, {"Nuevo", "nuevo"}, {"Guardar Partida", "guardar"}, {"Cargar Partida", "cargar"},
                           {}, {"Buscar errores", "buscar_errores"}, {"Solucionar", "solucionar"}};
@@ -217,26 +217,22 @@ void Form1::buildToolbar(QWidget* clientArea)
 
 void Form1::buildBoard(QWidget* clientArea)
 {
-    QFont font("MS Sans Serif");
+    QFont font("MS Sans Serif", 24, QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(24);
-    font.setWeight(QFont::Normal);
 
     for (int i = 1; i <= 81; ++i) {
         auto* cell = new TextCell(i, clientArea);
         cell->setObjectName(QString("Text1_%1").arg(i));
         cell->setFont(font);
         cell->setGeometry(px(cellLeft[columnOf(i)]), px(cellTop[rowOf(i)]), px(cellSize), px(cellSize));
-        cell->setFocusPolicy(Qt::ClickFocus);
+        // Only the top-left cell of each box is in the Tab order.
+        cell->setFocusPolicy(rowOf(i) % 3 == 1 && columnOf(i) % 3 == 1 ? Qt::StrongFocus : Qt::ClickFocus);
         cell->onKeyDown = [this](int index, int keyCode) { keyDown(index, keyCode); };
         cell->onFocusIn = [this](int index) { cellFocusIn(index); };
         cells_[i] = cell;
     }
     cells_[1]->setFocus();
     setCellBackColor(1, fondoNormal);
-    // Only the top-left cell of each box is in the Tab order.
-    for (int i : tabCells)
-        cells_[i]->setFocusPolicy(Qt::StrongFocus);
     for (std::size_t k = 0; k + 1 < std::size(tabCells); ++k)
         setTabOrder(cells_[tabCells[k]], cells_[tabCells[k + 1]]);
 }
@@ -250,7 +246,6 @@ void Form1::start()
 }
 
 QAction* Form1::menuItem(const char* name) const { return findChild<QAction*>(name); }
-QAction* Form1::toolbarButton(int number) const { return toolbarButtons_[number]; }
 
 // A focus the player put on a cell (mouse, Tab, or the window coming back) is reported once Qt
 // has finished the focus change, since the game may answer it with a box. Losing the focus to
@@ -291,12 +286,11 @@ std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(
 // layout or a style resolve, an event and a repaint.
 void Form1::setCellFontBold(int i, bool bold)
 {
-    TextCell* cell = cells_[i];
-    if (cell->font().bold() == bold)
-        return;
-    QFont font = cell->font();
-    font.setBold(bold);
-    cell->setFont(font);
+    QFont font = cells_[i]->font();
+    if (font.bold() != bold) {
+        font.setBold(bold);
+        cells_[i]->setFont(font);
+    }
 }
 
 void Form1::setCellForeColor(int i, Colour colour) { cells_[i]->setForeColour(toQColor(colour)); }
@@ -327,18 +321,14 @@ void Form1::setStatusWidth(int twips) { statusText_->setMinimumWidth(std::min(px
 Answer Form1::messageBox(const std::string& prompt, const std::string& title, Buttons buttons)
 {
     const QString qTitle = title.empty() ? QStringLiteral("Cuadrix") : QString::fromStdString(title);
-    return execMessageBox(QString::fromStdString(prompt), qTitle, buttons);
-}
-
-Answer Form1::execMessageBox(const QString& prompt, const QString& title, Buttons buttons)
-{
+    const QString qPrompt = QString::fromStdString(prompt);
     // The About box's own message shows over it; every other box over the main window.
     QWidget* owner = about_ && about_->isActiveWindow() ? static_cast<QWidget*>(about_) : this;
     Answer answer;
     if (messageBox_) {
-        answer = messageBox_(prompt, title, buttons);
+        answer = messageBox_(qPrompt, qTitle, buttons);
     } else {
-        GameMessageBox box(title, prompt, buttons, owner);
+        GameMessageBox box(qTitle, qPrompt, buttons, owner);
         const int pressed = box.exec();
         answer = pressed == QMessageBox::Yes ? Answer::Yes
             : pressed == QMessageBox::No     ? Answer::No
@@ -350,12 +340,7 @@ Answer Form1::execMessageBox(const QString& prompt, const QString& title, Button
     return answer;
 }
 
-void Form1::showMainWindow()
-{
-    show();
-    raise();
-    activateWindow();
-}
+void Form1::showMainWindow() { bringUp(this); }
 
 void Form1::showSplash() { splash_->showCentred(); }
 void Form1::hideSplash() { splash_->hide(); }
@@ -374,9 +359,7 @@ void Form1::showHelp(const std::string& address)
         help_->move(place.help);
     }
     help_->navigate(address);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    bringUp(help_);
 }
 
 void Form1::showAbout()
@@ -385,9 +368,7 @@ void Form1::showAbout()
         about_ = new FrmAboutWindow(*this);
         centreOn(about_, geometry().center());
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    bringUp(about_);
 }
 
 void Form1::endProgram()
@@ -396,20 +377,12 @@ void Form1::endProgram()
     QCoreApplication::exit(0);
 }
 
-std::string Form1::programFolder() const { return programFolder_; }
-
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (ending_) {
-        event->accept();
-        return;
-    }
     int cancel = 0;
-    game_.Form_QueryUnload(cancel);
-    if (cancel)
-        event->ignore();
-    else
-        event->accept();
+    if (!ending_)
+        game_.Form_QueryUnload(cancel);
+    event->setAccepted(cancel == 0);
 }
 
 void useSpanishButtons()

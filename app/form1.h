@@ -21,18 +21,6 @@ class QToolBar;
 class TextCell;
 class Form4;
 
-// A window with no owner that the main window keeps: it may close and delete itself, and what is
-// left of it goes with the main window.
-template <typename Window>
-class KeptWindow : public QPointer<Window> {
-public:
-    KeptWindow() = default;
-    KeptWindow(const KeptWindow&) = delete;
-    KeptWindow& operator=(const KeptWindow&) = delete;
-    ~KeptWindow() { delete this->data(); }
-    using QPointer<Window>::operator=;
-};
-
 class Form1 : public QMainWindow, public WindowSystem {
     Q_OBJECT
 public:
@@ -48,7 +36,7 @@ public:
     Game& game() { return game_; }
     TextCell* Text1(int i) const { return cells_[i]; }
     QAction* menuItem(const char* name) const;
-    QAction* toolbarButton(int number) const;
+    QAction* toolbarButton(int number) const { return toolbarButtons_[number]; }
     QToolBar* toolbar() const { return Toolbar1; }
     QLabel* statusLine() const { return statusText_; }
     Form3* helpWindow() const { return help_; }
@@ -78,7 +66,7 @@ public:
     void showHelp(const std::string& address) override;
     void showAbout() override;
     void endProgram() override;
-    std::string programFolder() const override;
+    std::string programFolder() const override { return programFolder_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,8 +79,10 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusText_ = nullptr;
     Form4* splash_ = nullptr;
-    KeptWindow<Form3> help_;
-    KeptWindow<FrmAboutWindow> about_;
+    // Windows with no owner: they may close and delete themselves, and what is left of them goes
+    // with the main window.
+    QPointer<Form3> help_;
+    QPointer<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
     std::string programFolder_;
@@ -110,7 +100,6 @@ private:
     void cellFocusIn(int i);
     void keyDown(int i, int keyCode);
     void reportPlayerFocus();
-    Answer execMessageBox(const QString& prompt, const QString& title, Buttons buttons);
 };
 
 // The application's title "Cuadrix", and Spanish texts on Qt's own buttons ("Sí", "Cancelar").

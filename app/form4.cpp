@@ -6,12 +6,10 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
+#include "app/qt_colours.h"
 #include "app/splash.h"
-
-namespace {
-constexpr int px(int twips) { return twips / 15; }
-}  // namespace
 
 Form4::Form4(Form4Timer& ticks, QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -31,27 +29,15 @@ Form4::Form4(Form4Timer& ticks, QWidget* owner)
 // of it the window shows.
 void Form4::buildContents()
 {
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/artwork/splash_fondo.png"));
-    Image1->setGeometry(0, 0, width(), height());
+    placed(new QLabel(this), "Image1", 0, 0, 5985, 4530)->setPixmap(QPixmap(":/artwork/splash_fondo.png"));
+    placed(new QLabel(this), "Image2", 1200, 1080, 3480, 2280)->setPixmap(QPixmap(":/artwork/splash_tablero.png"));
 
-    auto* Image2 = new QLabel(this);
-    Image2->setObjectName("Image2");
-    Image2->setPixmap(QPixmap(":/artwork/splash_tablero.png"));
-    Image2->setGeometry(px(1200), px(1080), 232, 152);
-
-    auto* Label1 = new QLabel("CUADRIX!", this);
-    Label1->setObjectName("Label1");
-    QFont font("Times New Roman");
+    auto* Label1 = placed(new QLabel("CUADRIX!", this), "Label1", 60, 3240, 5895, 1215);
+    QFont font("Times New Roman", 48, QFont::Bold, true);
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(48);
-    font.setBold(true);
-    font.setItalic(true);
     Label1->setFont(font);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("color: #8b1a1a;");
-    Label1->setGeometry(px(60), px(3240), px(5895), px(1215));
 }
 
 void Form4::showCentred()
@@ -84,9 +70,8 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
 
 void Form4::showNow()
 {
-    if (!showPending_)
+    if (!std::exchange(showPending_, false))
         return;
-    showPending_ = false;
     if (!findChild<QLabel*>("Label1"))
         buildContents();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

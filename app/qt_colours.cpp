@@ -1,4 +1,4 @@
-// Turning the game's BGR colour values into Qt colours, and the game's fixed window colours.
+// What the game's windows share: BGR colour values as Qt colours, the fixed window colours, sizes in twips.
 #include "app/qt_colours.h"
 
 #include <QApplication>
@@ -12,8 +12,10 @@ QColor toQColor(Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-void useWindowColours(QWidget* widget)
+void useWindowLook(QWidget* widget, const char* name, int widthTwips, int heightTwips)
 {
+    widget->setObjectName(name);
+    widget->setFixedSize(px(widthTwips), px(heightTwips));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, toQColor(windowBackground));
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -5,13 +5,9 @@
 
 #include "board/key_codes.h"
 
-namespace {
-
 // X11 key codes of the digit row "1".."9", "0": a digit with Shift still names its digit.
 constexpr quint32 x11Digit1 = 10, x11Digit0 = 19;
 constexpr quint32 x11RightMeta = 0xffec;  // the left Windows key is 0xffeb
-
-}  // namespace
 
 int virtualKeyCode(const QKeyEvent& event)
 {

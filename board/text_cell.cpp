@@ -5,31 +5,24 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "board/key_codes_qt.h"
 
-namespace {
-
 // The menu shortcuts: a cell must not take them for copying or editing.
-bool isMenuShortcut(const QKeyEvent& key)
+static bool isMenuShortcut(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1 && !(key.modifiers() & ~Qt::KeypadModifier))
         return true;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
         return false;
-    switch (key.key()) {
-    case Qt::Key_N: case Qt::Key_G: case Qt::Key_C: case Qt::Key_R:
-    case Qt::Key_H: case Qt::Key_O: case Qt::Key_S:
-        return true;
-    default:
-        return false;
-    }
+    const int letters[] = {Qt::Key_N, Qt::Key_G, Qt::Key_C, Qt::Key_R, Qt::Key_H, Qt::Key_O, Qt::Key_S};
+    return std::find(std::begin(letters), std::end(letters), key.key()) != std::end(letters);
 }
-
-}  // namespace
 
 TextCell::TextCell(int index, QWidget* parent)
     : QLineEdit(parent), index_(index),
@@ -37,7 +30,6 @@ TextCell::TextCell(int index, QWidget* parent)
 {
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
-    setTextMargins(0, 0, 0, 0);
     connect(this, &QLineEdit::textChanged, this, &TextCell::updateAccessibleName);
     updateAccessibleName();
 }
@@ -54,9 +46,7 @@ void TextCell::setLocked(bool locked)
 void TextCell::updateAccessibleName()
 {
     const QString content = text().trimmed().isEmpty() ? QStringLiteral("vac\u00eda") : text();
-    QString name = namePrefix_ + content;
-    if (locked_)
-        name += QStringLiteral(", fija");
+    const QString name = namePrefix_ + content + (locked_ ? QStringLiteral(", fija") : QString());
     if (name != accessibleName())
         setAccessibleName(name);
 }
@@ -92,12 +82,9 @@ void TextCell::setForeColour(const QColor& colour)
         return;
     // Only the text colour is set in these palettes: every other colour still follows the board's.
     static std::map<QRgb, QPalette> palettes;
-    auto found = palettes.find(colour.rgba());
-    if (found == palettes.end()) {
-        QPalette palette;
-        palette.setColor(QPalette::Text, colour);
-        found = palettes.emplace(colour.rgba(), palette).first;
-    }
+    const auto [found, added] = palettes.try_emplace(colour.rgba());
+    if (added)
+        found->second.setColor(QPalette::Text, colour);
     setPalette(found->second);
 }
 
@@ -129,11 +116,10 @@ void TextCell::focusInEvent(QFocusEvent* event)
 // The context-menu key is a key like any other here; the mouse still opens the menu.
 void TextCell::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (event->reason() == QContextMenuEvent::Keyboard) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
         event->accept();
-        return;
-    }
-    QLineEdit::contextMenuEvent(event);
+    else
+        QLineEdit::contextMenuEvent(event);
 }
 
 // With CUADRIX_TRACE set, the first paint of the last cell (the end of the first paint of the
@@ -142,8 +128,7 @@ void TextCell::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     static bool traced = !qEnvironmentVariableIsSet("CUADRIX_TRACE");
-    if (index_ == 81 && !traced) {
-        traced = true;
+    if (index_ == 81 && !std::exchange(traced, true)) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         std::fprintf(stderr, "cuadrix-trace painted %lld\n",
                      static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));

@@ -14,10 +14,6 @@
 
 #include "app/qt_colours.h"
 
-namespace {
-constexpr int px(int twips) { return twips / 15; }
-}  // namespace
-
 void HelpView::showPage(const std::string& path)
 {
     struct stat st;
@@ -41,23 +37,16 @@ QVariant HelpView::loadResource(int type, const QUrl& name)
 }
 
 Form3::Form3()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, closableWindow)
 {
-    setObjectName("Form3");
+    useWindowLook(this, "Form3", 10950, 7665);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Cuadrix!");
-    setFixedSize(px(10950), px(7665));
-    useWindowColours(this);
 
-    Command1_ = new QPushButton("Cerrar", this);
-    Command1_->setObjectName("Command1");
-    Command1_->setGeometry(px(120), px(7200), px(10695), px(375));
+    Command1_ = placed(new QPushButton("Cerrar", this), "Command1", 120, 7200, 10695, 375);
     connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
 
-    WebBrowser1_ = new HelpView(this);
-    WebBrowser1_->setObjectName("WebBrowser1");
-    WebBrowser1_->setGeometry(px(120), px(120), px(10695), px(6975));
+    WebBrowser1_ = placed(new HelpView(this), "WebBrowser1", 120, 120, 10695, 6975);
     WebBrowser1_->setOpenLinks(true);
     setTabOrder(Command1_, WebBrowser1_);
 }

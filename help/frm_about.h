@@ -5,16 +5,12 @@
 
 #include "help/about.h"
 
-class QLabel;
 class QPushButton;
 
 class FrmAboutWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FrmAboutWindow(WindowSystem& ws);
-    QLabel* lblTitle() const { return lblTitle_; }
-    QLabel* lblVersion() const { return lblVersion_; }
-    QPushButton* cmdOK() const { return cmdOK_; }
     QPushButton* cmdSysInfo() const { return cmdSysInfo_; }
 
 protected:
@@ -22,8 +18,6 @@ protected:
 
 private:
     FrmAbout logic_;
-    QLabel* lblTitle_;
-    QLabel* lblVersion_;
     QPushButton* cmdOK_;
     QPushButton* cmdSysInfo_;
 };
