@@ -179,12 +179,6 @@ std::string temporaryStem(const std::string& path)
 
 }  // namespace
 
-int SystemFileOps::createUnique(std::string& pathTemplate, int& fd)
-{
-    fd = ::mkostemp(pathTemplate.data(), O_CLOEXEC);
-    return fd < 0 ? errno : 0;
-}
-
 int SystemFileOps::write(int fd, const char* data, std::size_t size)
 {
     while (size > 0) {
@@ -200,23 +194,10 @@ int SystemFileOps::write(int fd, const char* data, std::size_t size)
 }
 
 int SystemFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
-int SystemFileOps::close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 int SystemFileOps::rename(const std::string& from, const std::string& to)
 {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
-
-int SystemFileOps::syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int result = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return result;
-}
-
-void SystemFileOps::remove(const std::string& path) { ::unlink(path.c_str()); }
 
 FileOps& systemFileOps()
 {
@@ -248,12 +229,12 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
 {
     const std::string target = linkTarget(path);
     for (const std::string& leftover : leftoverTemporaries(target))
-        ops.remove(leftover);
+        ::unlink(leftover.c_str());
 
     std::string temporary = temporaryStem(target) + "XXXXXX";
-    int fd = -1;
-    if (const int error = ops.createUnique(temporary, fd))
-        return error;
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno;
     // The new file keeps the permissions of the one it replaces, or gets those of a new file.
     struct stat st;
     const mode_t mask = ::umask(0);
@@ -263,16 +244,20 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     int error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)
         error = ops.sync(fd);
-    const int closeError = ops.close(fd);
+    const int closeError = ::close(fd) == 0 ? 0 : errno;
     if (!error)
         error = closeError;
     if (!error)
         error = ops.rename(temporary, target);
     if (error) {
-        ops.remove(temporary);
+        ::unlink(temporary.c_str());
         return error;
     }
     // The rename is done; a failed flush of the folder only weakens it against a power cut.
-    ops.syncFolder(folderOf(target));
+    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
     return 0;
 }

@@ -79,30 +79,22 @@ bool isDigitLine(const std::string& line);
 // ---------------------------------------------------------------------------
 // Writing
 
-// The file-system calls that change files, behind an interface so tests can make any of them fail.
+// The calls that write a file's new content and put it in place, behind an interface so tests can make any fail.
 class FileOps {
 public:
     virtual ~FileOps() = default;
     // Each returns 0 on success or an errno value.
-    virtual int createUnique(std::string& pathTemplate, int& fd) = 0;  // template ends in XXXXXX
     virtual int write(int fd, const char* data, std::size_t size) = 0;  // writes all of it
     virtual int sync(int fd) = 0;
-    virtual int close(int fd) = 0;
     virtual int rename(const std::string& from, const std::string& to) = 0;
-    virtual int syncFolder(const std::string& folder) = 0;
-    virtual void remove(const std::string& path) = 0;
 };
 
 // The real POSIX calls; tests derive from it to make one of them fail.
 class SystemFileOps : public FileOps {
 public:
-    int createUnique(std::string& pathTemplate, int& fd) override;
     int write(int fd, const char* data, std::size_t size) override;
     int sync(int fd) override;
-    int close(int fd) override;
     int rename(const std::string& from, const std::string& to) override;
-    int syncFolder(const std::string& folder) override;
-    void remove(const std::string& path) override;
 };
 FileOps& systemFileOps();
 
