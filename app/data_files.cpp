@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 const std::array<Level, 3>& levels()
 {
@@ -42,11 +42,10 @@ std::string dataPath(const std::string& Ruta, const std::string& Nom)
 
 std::optional<std::string> executableFolder()
 {
-    std::string path(4097, '\0');  // the system gives a path shorter than 4,096 bytes
-    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (n <= 0 || static_cast<std::size_t>(n) == path.size() || path[0] != '/')
+    std::error_code ec;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec || path[0] != '/')
         return std::nullopt;
-    path.resize(static_cast<std::size_t>(n));
     return path.substr(0, path.rfind('/'));
 }
 
@@ -80,17 +79,13 @@ LineReader::LineReader(const std::string& path)
     // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat st;
-    if (fd_ < 0)
-        error_ = errno;
-    else if (::fstat(fd_, &st) != 0)
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0)
         error_ = errno;
     else if (!S_ISREG(st.st_mode))
         error_ = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
-    if (error_ && fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-    if (fd_ >= 0)
+    if (error_ && fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    else if (fd_ >= 0)
         buffer_.resize(1 << 16);
 }
 
@@ -160,10 +155,8 @@ std::string folderOf(const std::string& path)
 // The file a path leads to, symbolic links followed: also a file a link names that does not exist yet.
 std::string linkTarget(const std::string& path)
 {
-    char* real = ::realpath(path.c_str(), nullptr);
-    const std::string resolved = real ? real : "";
-    std::free(real);
     std::error_code ec;
+    const std::string resolved = std::filesystem::canonical(path, ec).string();
     const std::filesystem::path to = std::filesystem::read_symlink(path, ec);
     return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
 }
