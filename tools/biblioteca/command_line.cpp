@@ -80,10 +80,9 @@ const Level& levelOption(const Arguments& a)
     const auto it = a.options.find("--dificultad");
     if (it == a.options.end())
         throw UsageError{"falta --dificultad f|m|d"};
-    for (const Level& level : levels())
-        if (it->second == level.code)
-            return level;
-    throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
+    if (it->second != levelOf(it->second).code)
+        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
+    return levelOf(it->second);
 }
 
 // A whole decimal number in [lo, hi].
