@@ -135,12 +135,6 @@ std::optional<std::string> LineReader::next()
     }
 }
 
-bool isDigitLine(const std::string& line)
-{
-    return line.size() >= 81
-        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
-}
-
 // ---------------------------------------------------------------------------
 // Writing
 

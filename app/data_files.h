@@ -1,6 +1,7 @@
 // The data files, for the game and cuadrix-biblioteca alike: names, line reading, causes of failure, safe replacement.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -74,7 +75,11 @@ private:
 inline int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : -1; }
 
 // True when the first 81 characters of the line are decimal digits.
-bool isDigitLine(const std::string& line);
+inline bool isDigitLine(const std::string& line)
+{
+    return line.size() >= 81
+        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
+}
 
 // ---------------------------------------------------------------------------
 // Writing
