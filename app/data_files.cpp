@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 const std::array<Level, 3>& levels()
 {
@@ -42,11 +42,10 @@ std::string dataPath(const std::string& Ruta, const std::string& Nom)
 
 std::optional<std::string> executableFolder()
 {
-    std::string path(4097, '\0');  // the system gives a path shorter than 4,096 bytes
-    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (n <= 0 || static_cast<std::size_t>(n) == path.size() || path[0] != '/')
+    std::error_code ec;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec || path[0] != '/')
         return std::nullopt;
-    path.resize(static_cast<std::size_t>(n));
     return path.substr(0, path.rfind('/'));
 }
 
@@ -80,17 +79,13 @@ LineReader::LineReader(const std::string& path)
     // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat st;
-    if (fd_ < 0)
-        error_ = errno;
-    else if (::fstat(fd_, &st) != 0)
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0)
         error_ = errno;
     else if (!S_ISREG(st.st_mode))
         error_ = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
-    if (error_ && fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-    if (fd_ >= 0)
+    if (error_ && fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    else if (fd_ >= 0)
         buffer_.resize(1 << 16);
 }
 
@@ -140,12 +135,6 @@ std::optional<std::string> LineReader::next()
     }
 }
 
-bool isDigitLine(const std::string& line)
-{
-    return line.size() >= 81
-        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
-}
-
 // ---------------------------------------------------------------------------
 // Writing
 
@@ -160,10 +149,8 @@ std::string folderOf(const std::string& path)
 // The file a path leads to, symbolic links followed: also a file a link names that does not exist yet.
 std::string linkTarget(const std::string& path)
 {
-    char* real = ::realpath(path.c_str(), nullptr);
-    const std::string resolved = real ? real : "";
-    std::free(real);
     std::error_code ec;
+    const std::string resolved = std::filesystem::canonical(path, ec).string();
     const std::filesystem::path to = std::filesystem::read_symlink(path, ec);
     return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
 }
@@ -178,12 +165,6 @@ std::string temporaryStem(const std::string& path)
 }
 
 }  // namespace
-
-int SystemFileOps::createUnique(std::string& pathTemplate, int& fd)
-{
-    fd = ::mkostemp(pathTemplate.data(), O_CLOEXEC);
-    return fd < 0 ? errno : 0;
-}
 
 int SystemFileOps::write(int fd, const char* data, std::size_t size)
 {
@@ -200,23 +181,10 @@ int SystemFileOps::write(int fd, const char* data, std::size_t size)
 }
 
 int SystemFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
-int SystemFileOps::close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 int SystemFileOps::rename(const std::string& from, const std::string& to)
 {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
-
-int SystemFileOps::syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int result = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return result;
-}
-
-void SystemFileOps::remove(const std::string& path) { ::unlink(path.c_str()); }
 
 FileOps& systemFileOps()
 {
@@ -248,12 +216,12 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
 {
     const std::string target = linkTarget(path);
     for (const std::string& leftover : leftoverTemporaries(target))
-        ops.remove(leftover);
+        ::unlink(leftover.c_str());
 
     std::string temporary = temporaryStem(target) + "XXXXXX";
-    int fd = -1;
-    if (const int error = ops.createUnique(temporary, fd))
-        return error;
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno;
     // The new file keeps the permissions of the one it replaces, or gets those of a new file.
     struct stat st;
     const mode_t mask = ::umask(0);
@@ -263,16 +231,20 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     int error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)
         error = ops.sync(fd);
-    const int closeError = ops.close(fd);
+    const int closeError = ::close(fd) == 0 ? 0 : errno;
     if (!error)
         error = closeError;
     if (!error)
         error = ops.rename(temporary, target);
     if (error) {
-        ops.remove(temporary);
+        ::unlink(temporary.c_str());
         return error;
     }
     // The rename is done; a failed flush of the folder only weakens it against a power cut.
-    ops.syncFolder(folderOf(target));
+    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
     return 0;
 }

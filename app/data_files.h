@@ -1,6 +1,7 @@
 // The data files, for the game and cuadrix-biblioteca alike: names, line reading, causes of failure, safe replacement.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -74,35 +75,31 @@ private:
 inline int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : -1; }
 
 // True when the first 81 characters of the line are decimal digits.
-bool isDigitLine(const std::string& line);
+inline bool isDigitLine(const std::string& line)
+{
+    return line.size() >= 81
+        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
+}
 
 // ---------------------------------------------------------------------------
 // Writing
 
-// The file-system calls that change files, behind an interface so tests can make any of them fail.
+// The calls that write a file's new content and put it in place, behind an interface so tests can make any fail.
 class FileOps {
 public:
     virtual ~FileOps() = default;
     // Each returns 0 on success or an errno value.
-    virtual int createUnique(std::string& pathTemplate, int& fd) = 0;  // template ends in XXXXXX
     virtual int write(int fd, const char* data, std::size_t size) = 0;  // writes all of it
     virtual int sync(int fd) = 0;
-    virtual int close(int fd) = 0;
     virtual int rename(const std::string& from, const std::string& to) = 0;
-    virtual int syncFolder(const std::string& folder) = 0;
-    virtual void remove(const std::string& path) = 0;
 };
 
 // The real POSIX calls; tests derive from it to make one of them fail.
 class SystemFileOps : public FileOps {
 public:
-    int createUnique(std::string& pathTemplate, int& fd) override;
     int write(int fd, const char* data, std::size_t size) override;
     int sync(int fd) override;
-    int close(int fd) override;
     int rename(const std::string& from, const std::string& to) override;
-    int syncFolder(const std::string& folder) override;
-    void remove(const std::string& path) override;
 };
 FileOps& systemFileOps();
 

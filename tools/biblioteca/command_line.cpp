@@ -80,10 +80,9 @@ const Level& levelOption(const Arguments& a)
     const auto it = a.options.find("--dificultad");
     if (it == a.options.end())
         throw UsageError{"falta --dificultad f|m|d"};
-    for (const Level& level : levels())
-        if (it->second == level.code)
-            return level;
-    throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
+    if (it->second != levelOf(it->second).code)
+        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
+    return levelOf(it->second);
 }
 
 // A whole decimal number in [lo, hi].
@@ -240,12 +239,6 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     return refused == 0 ? kExitOk : kExitProblems;
 }
 
-bool ratedFor(const Level& level, qqwing::SudokuBoard::Difficulty d)
-{
-    const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
-    return ratings.at(level.code[0]).find(difficultyName(d)) != std::string::npos;
-}
-
 int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
     const Level& level = levelOption(a);
@@ -261,6 +254,7 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         return kExitProblems;
 
     const std::map<std::string, std::string> known = puzzlesInFolder(folder);
+    const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
     // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
     // finishes with a single guess: hard without being a trial-and-error marathon.
     const std::size_t drawnSlots = *before < 2 ? std::min<std::size_t>(2 - *before, wanted) : 0;
@@ -269,7 +263,9 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {
         qqwing::SudokuBoard board;
         board.setRecordHistory(true);
-        if (!board.generatePuzzle() || !board.solve() || !board.isSolved() || !ratedFor(level, board.getDifficulty()))
+        if (!board.generatePuzzle() || !board.solve() || !board.isSolved())
+            continue;
+        if (ratings.at(level.code[0]).find(difficultyName(board.getDifficulty())) == std::string::npos)
             continue;
         const std::string puzzle = digitsOf(board.getPuzzle());
         if (known.count(puzzle) || notes.count(puzzle) || countSolutions(puzzle) != 1)

@@ -2,6 +2,7 @@
 #include "tools/biblioteca/library_files.h"
 
 #include <qqwing.hpp>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -314,13 +315,13 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
     return {};
 }
 
-std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const Level& level, FileOps& ops)
+std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const Level& level)
 {
     std::vector<std::string> done;
     const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
     for (const fs::path& path : {solPath, libPath})
         for (const std::string& leftover : leftoverTemporaries(path.string())) {
-            ops.remove(leftover);
+            ::unlink(leftover.c_str());
             done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
         }
     TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
@@ -339,9 +340,9 @@ std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const L
     sol.lines.resize(keep);
     int error = 0;
     if (noLibrary && keep == 1)
-        ops.remove(solPath.string());  // the level was started by the append: its solution file goes too
+        ::unlink(solPath.c_str());  // the level was started by the append: its solution file goes too
     else
-        error = writeFileAtomically(solPath.string(), crlf(sol.lines), ops);
+        error = writeFileAtomically(solPath.string(), crlf(sol.lines), systemFileOps());
     const std::string what = " de " + solPath.string() + " las soluciones sin sudoku " + labels;
     done.push_back(error ? "no se pueden quitar" + what + ": " + fileErrorText(error)
                          : "quitadas" + what + ", que dejó un cambio interrumpido");

@@ -90,7 +90,6 @@ std::string appendPuzzles(const std::filesystem::path& folder, const Level& leve
 
 // Undoes what an interrupted append left of a level: temporary files, and solutions at the end of
 // the solution file whose labels are not in the library. Returns what it did, one sentence each.
-std::vector<std::string> repairInterruptedAppend(const std::filesystem::path& folder, const Level& level,
-                                                 FileOps& ops = systemFileOps());
+std::vector<std::string> repairInterruptedAppend(const std::filesystem::path& folder, const Level& level);
 
 }  // namespace biblioteca
