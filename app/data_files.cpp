@@ -243,7 +243,7 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     // The rename is done; a failed flush of the folder only weakens it against a power cut.
     const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
-        ::fsync(folder);
+        ops.sync(folder);
         ::close(folder);
     }
     return 0;

@@ -88,7 +88,7 @@ inline bool isDigitLine(const std::string& line)
 class FileOps {
 public:
     virtual ~FileOps() = default;
-    // Each returns 0 on success or an errno value.
+    // Each returns 0 on success or an errno value. sync flushes a file or a folder.
     virtual int write(int fd, const char* data, std::size_t size) = 0;  // writes all of it
     virtual int sync(int fd) = 0;
     virtual int rename(const std::string& from, const std::string& to) = 0;

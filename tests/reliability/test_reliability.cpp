@@ -21,7 +21,6 @@ TEST(Reliability, ASaveKilledAtAnyMomentLeavesOneOfTheTwoGamesWhole)
 {
     struct NoFlush : SystemFileOps {
         int sync(int) override { return 0; }
-        int syncFolder(const std::string&) override { return 0; }
     } ops;
     ProgramFolder folder("kill");
     fs::create_directory(folder.root / "real");
