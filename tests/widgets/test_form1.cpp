@@ -56,9 +56,11 @@ TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGaps)
 TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
 {
     answers = {Answer::Cancel};  // the exit question
+    int shortcuts = 0;
     for (QAction* action : form->findChildren<QAction*>()) {
         if (action->shortcut().isEmpty())
             continue;
+        ++shortcuts;
         click(openCell());
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -68,6 +70,7 @@ TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
         EXPECT_EQ(fired.count(), 1) << action->objectName().toStdString();
         EXPECT_NE(form->Text1(openCell())->text(), " ") << action->objectName().toStdString() << " reached the cell";
     }
+    EXPECT_EQ(shortcuts, 8) << "Ctrl+N, G, C, R, H, O, S and F1";
 }
 
 // A click on another cell commits the cell left; a refused entry keeps the focus. A menu or
