@@ -20,7 +20,7 @@
 #include <QTranslator>
 
 #include "app/form4.h"
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 #include "board/text_cell.h"
 #include "help/form3.h"
 #include "help/frm_about.h"

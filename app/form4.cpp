@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <utility>
 
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 #include "app/splash.h"
 
 Form4::Form4(Form4Timer& ticks, QWidget* owner)

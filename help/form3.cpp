@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 
 void HelpView::showPage(const std::string& path)
 {

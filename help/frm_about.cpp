@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 
 // A plain window with no owner: a dialog, even one without a parent, gets a transient-for hint on
 // X11, and the window manager would then keep it above the board.

@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 #include "board/key_codes_qt.h"
 #include "tests/widgets/widget_fixture.h"
 

@@ -1,5 +1,5 @@
 // What the game's windows share: BGR colour values as Qt colours, the fixed window colours, sizes in twips.
-#include "app/qt_colours.h"
+#include "app/window_look.h"
 
 #include <QApplication>
 #include <QPalette>
