@@ -9,6 +9,7 @@
 constexpr quint32 x11Digit1 = 10, x11Digit0 = 19;
 constexpr quint32 x11RightMeta = 0xffec;  // the left Windows key is 0xffeb
 
+// Only the keys the game tells apart get their own code; every other key acts alike and is 0.
 int virtualKeyCode(const QKeyEvent& event)
 {
     const int key = event.key();
@@ -21,10 +22,6 @@ int virtualKeyCode(const QKeyEvent& event)
         return scan == x11Digit0 ? vk::Digit0 : vk::Digit0 + static_cast<int>(scan - x11Digit1) + 1;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return vk::Digit0 + (key - Qt::Key_0);
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return 'A' + (key - Qt::Key_A);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
 
     switch (key) {
     case Qt::Key_Left: return vk::Left;
@@ -42,15 +39,6 @@ int virtualKeyCode(const QKeyEvent& event)
     case Qt::Key_Meta: case Qt::Key_Super_L: case Qt::Key_Super_R:
         return event.nativeVirtualKey() == x11RightMeta || key == Qt::Key_Super_R ? vk::RightWindows
                                                                                   : vk::LeftWindows;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;  // any other key
+    default: return 0;
     }
 }
