@@ -1,6 +1,7 @@
 // One cell of the board: a one-character line edit that hands its keys and focus to the game.
 #include "board/text_cell.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,20 +9,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <utility>
 
 #include "board/key_codes_qt.h"
 
-// The menu shortcuts: a cell must not take them for copying or editing.
-static bool isMenuShortcut(const QKeyEvent& key)
+// A shortcut of the window's menus: the cell must not take it for copying or editing.
+static bool isMenuShortcut(const QWidget& cell, const QKeyEvent& key)
 {
-    if (key.key() == Qt::Key_F1 && !(key.modifiers() & ~Qt::KeypadModifier))
-        return true;
-    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
-        return false;
-    const int letters[] = {Qt::Key_N, Qt::Key_G, Qt::Key_C, Qt::Key_R, Qt::Key_H, Qt::Key_O, Qt::Key_S};
-    return std::find(std::begin(letters), std::end(letters), key.key()) != std::end(letters);
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    const QList<QAction*> actions = cell.window()->findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) { return action->shortcut() == pressed; });
 }
 
 TextCell::TextCell(int index, QWidget* parent)
@@ -46,9 +43,7 @@ void TextCell::setLocked(bool locked)
 void TextCell::updateAccessibleName()
 {
     const QString content = text().trimmed().isEmpty() ? QStringLiteral("vac\u00eda") : text();
-    const QString name = namePrefix_ + content + (locked_ ? QStringLiteral(", fija") : QString());
-    if (name != accessibleName())
-        setAccessibleName(name);
+    setAccessibleName(namePrefix_ + content + (locked_ ? QStringLiteral(", fija") : QString()));
 }
 
 void TextCell::setBackColour(const QColor& colour)
@@ -59,38 +54,26 @@ void TextCell::setBackColour(const QColor& colour)
     update();
 }
 
-// The panel's palette is the cell's with the background colour; it is made again only when one of
-// the two changed, not at every paint.
+// The panel is drawn with the cell's background colour in place of the text-box colour.
 void TextCell::initStyleOption(QStyleOptionFrame* option) const
 {
     QLineEdit::initStyleOption(option);
-    if (!back_.isValid())
-        return;
-    if (option->palette.cacheKey() != panelFrom_ || panel_.color(QPalette::Base) != back_) {
-        panelFrom_ = option->palette.cacheKey();
-        panel_ = option->palette;
-        panel_.setColor(QPalette::Base, back_);
-    }
-    const QPalette::ColorGroup group = option->palette.currentColorGroup();
-    option->palette = panel_;
-    option->palette.setCurrentColorGroup(group);
+    if (back_.isValid())
+        option->palette.setColor(QPalette::Base, back_);
 }
 
+// Only the text colour is set in the cell's palette: the other colours follow the board's. Qt
+// itself skips a palette that changes nothing.
 void TextCell::setForeColour(const QColor& colour)
 {
-    if (palette().isBrushSet(QPalette::Active, QPalette::Text) && palette().color(QPalette::Text) == colour)
-        return;
-    // Only the text colour is set in these palettes: every other colour still follows the board's.
-    static std::map<QRgb, QPalette> palettes;
-    const auto [found, added] = palettes.try_emplace(colour.rgba());
-    if (added)
-        found->second.setColor(QPalette::Text, colour);
-    setPalette(found->second);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Text, colour);
+    setPalette(palette);
 }
 
 bool TextCell::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*this, *static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
     }

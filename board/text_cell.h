@@ -19,7 +19,6 @@ public:
     // style's text-box colour.
     void setBackColour(const QColor& colour);
     QColor backColour() const { return back_; }
-    // The text colour comes from a palette shared by the cells of that colour.
     void setForeColour(const QColor& colour);
 
     // Set by the main window; cleared before it goes away.
@@ -39,6 +38,4 @@ private:
     bool locked_ = false;
     QString namePrefix_;  // "fila 3, columna 5, "
     QColor back_;
-    mutable QPalette panel_;
-    mutable qint64 panelFrom_ = 0;
 };
