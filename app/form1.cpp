@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -27,12 +26,12 @@
 
 namespace {
 
-constexpr int cellLeft[10] = {0, 240, 960, 1680, 2520, 3240, 3960, 4800, 5520, 6240};
-constexpr int cellTop[10] = {0, 600, 1320, 2040, 2880, 3600, 4320, 5160, 5880, 6600};
-constexpr int cellSize = 615;
+// The board's cells, in twips: 615 square, 720 apart inside a box and 840 across a box border.
+constexpr int boardLeft = 240, boardTop = 600, cellSize = 615;
 constexpr int clientWidth = 7110, clientHeight = 7680;
 
-const int tabCells[] = {1, 4, 7, 28, 31, 34, 55, 58, 61};
+// Where row or column n (1..9) starts, from the board's top or left edge.
+constexpr int cellOffset(int n) { return (n - 1) * 720 + (n - 1) / 3 * 120; }
 
 // A message box of the game. A Yes/No question must be answered: Esc and the close button do
 // nothing on it (with Cancel, they answer Cancel; with OK alone, OK).
@@ -75,19 +74,6 @@ protected:
 private:
     bool mustAnswer_;
 };
-
-// Places a new window centred on a point, inside the screen.
-void centreOn(QWidget* window, QPoint centre)
-{
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(centre);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
-    }
-    window->move(frame.topLeft());
-}
 
 void bringUp(QWidget* window)
 {
@@ -190,7 +176,7 @@ void Form1::buildMenus()
 void Form1::buildToolbar(QWidget* clientArea)
 {
     // The toolbar ends 4 pixels above the board.
-    Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, cellTop[1] - 60);
+    Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, boardTop - 60);
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     struct Look { const char* text; const char* image; };
@@ -224,17 +210,13 @@ void Form1::buildBoard(QWidget* clientArea)
         auto* cell = new TextCell(i, clientArea);
         cell->setObjectName(QString("Text1_%1").arg(i));
         cell->setFont(font);
-        cell->setGeometry(px(cellLeft[columnOf(i)]), px(cellTop[rowOf(i)]), px(cellSize), px(cellSize));
-        // Only the top-left cell of each box is in the Tab order.
+        cell->setGeometry(px(boardLeft + cellOffset(columnOf(i))), px(boardTop + cellOffset(rowOf(i))), px(cellSize), px(cellSize));
+        // Only the top-left cell of each box is in the Tab order, which is the order the cells are made in.
         cell->setFocusPolicy(rowOf(i) % 3 == 1 && columnOf(i) % 3 == 1 ? Qt::StrongFocus : Qt::ClickFocus);
         cell->onKeyDown = [this](int index, int keyCode) { keyDown(index, keyCode); };
         cell->onFocusIn = [this](int index) { cellFocusIn(index); };
         cells_[i] = cell;
     }
-    cells_[1]->setFocus();
-    setCellBackColor(1, fondoNormal);
-    for (std::size_t k = 0; k + 1 < std::size(tabCells); ++k)
-        setTabOrder(cells_[tabCells[k]], cells_[tabCells[k + 1]]);
 }
 
 void Form1::start()
@@ -366,7 +348,8 @@ void Form1::showAbout()
 {
     if (!about_) {
         about_ = new FrmAboutWindow(*this);
-        centreOn(about_, geometry().center());
+        // Smaller than the main window, it is on screen wherever the main window is.
+        about_->move(geometry().center() - about_->rect().center());
     }
     bringUp(about_);
 }
