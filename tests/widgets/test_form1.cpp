@@ -1,10 +1,11 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
-// that are or are not a move between cells, the Tab order and the toolbar.
+// that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -12,17 +13,24 @@
 #include "board/key_codes_qt.h"
 #include "tests/widgets/widget_fixture.h"
 
-TEST(KeyCodes, KeysThatQtNamesDifferentlyStillReachTheCellAsTheirDigitOrKey)
+// Keys X11 names by something other than their digit, and neighbours of the digit row.
+TEST(KeyCodes, ADigitIsItsKeyWhateverQtCallsItAndOtherKeysAreAnyOtherKey)
 {
-    const auto code = [](int key, Qt::KeyboardModifiers mods, quint32 scan = 0, quint32 native = 0) {
-        return virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, mods, scan, native, 0));
+    struct Case { int key; Qt::KeyboardModifiers modifiers; quint32 scan, native; int code; };
+    const Case cases[] = {
+        {Qt::Key_9, Qt::KeypadModifier, 0, 0, 105},
+        {Qt::Key_Home, Qt::KeypadModifier, 79, 0, 0},  // keypad 7 with Num Lock off
+        {Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 49},  // Shift+1
+        {Qt::Key_ParenRight, Qt::ShiftModifier, 19, 0, 48},  // Shift+0
+        {Qt::Key_5, Qt::NoModifier, 0, 0, 53},
+        {Qt::Key_Escape, Qt::NoModifier, 9, 0, 27},
+        {Qt::Key_Minus, Qt::NoModifier, 20, 0, 0},
+        {Qt::Key_A, Qt::NoModifier, 38, 0, 0},
+        {Qt::Key_Meta, Qt::NoModifier, 133, 0xffeb, 91},
+        {Qt::Key_Meta, Qt::NoModifier, 134, 0xffec, 92},
     };
-    EXPECT_EQ(code(Qt::Key_9, Qt::KeypadModifier), 105);
-    EXPECT_EQ(code(Qt::Key_Exclam, Qt::ShiftModifier, 10), 49) << "Shift+1 on X11";
-    EXPECT_EQ(code(Qt::Key_ParenRight, Qt::ShiftModifier, 19), 48) << "Shift+0 on X11";
-    EXPECT_EQ(code(Qt::Key_Home, Qt::KeypadModifier, 79), 36) << "keypad 7 with Num Lock off";
-    EXPECT_EQ(code(Qt::Key_Meta, Qt::NoModifier, 133, 0xffeb), 91);
-    EXPECT_EQ(code(Qt::Key_Meta, Qt::NoModifier, 134, 0xffec), 92);
+    for (const Case& c : cases)
+        EXPECT_EQ(virtualKeyCode(QKeyEvent(QEvent::KeyPress, c.key, c.modifiers, c.scan, c.native, 0)), c.code) << c.key;
 }
 
 TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
@@ -41,16 +49,25 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
+    EXPECT_EQ(form->Text1(givenCell())->accessibleName().endsWith(", fija"), true);
 }
 
-// Equal cells, with wider gaps of window background at the box borders.
-TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGaps)
+// Equal cells with wider gaps at the box borders, even margins around the board, and a status
+// line whose text reaches the window's right edge.
+TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGapsInEvenMargins)
 {
     for (int k = 1; k < 9; ++k) {
         EXPECT_EQ(form->Text1(k + 1)->x() - form->Text1(k)->x(), k % 3 ? 48 : 56) << k;
         EXPECT_EQ(form->Text1(9 * k + 1)->y() - form->Text1(9 * k - 8)->y(), k % 3 ? 48 : 56) << k;
+        EXPECT_EQ(form->Text1(k)->size(), form->Text1(81)->size());
     }
-    EXPECT_EQ(form->Text1(1)->y() - form->toolbar()->y(), 40) << "the board starts 600 twips below the toolbar's top";
+    const QRect first = form->Text1(1)->geometry(), last = form->Text1(81)->geometry();
+    const QWidget* area = form->centralWidget();
+    EXPECT_LE(std::abs(first.left() - (area->width() - 1 - last.right())), 1);
+    const int statusTop = form->findChild<QStatusBar*>("StatusBar1")->y();
+    EXPECT_LE(std::abs((first.top() - form->toolbar()->geometry().bottom()) - (statusTop - last.bottom())), 1);
+    form->setStatusText(std::string(300, 'x'));
+    EXPECT_GE(form->statusLine()->mapTo(form.get(), QPoint(form->statusLine()->width(), 0)).x(), form->width() - 12);
 }
 
 TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
@@ -108,11 +125,22 @@ TEST_F(WidgetTest, TabVisitsTheTopLeftCellOfEachBox)
     EXPECT_EQ(visited, QList<int>({1, 4, 7, 28, 31, 34, 55, 58, 61, 1}));
 }
 
-TEST_F(WidgetTest, ToolbarButtonsAreTheMenuActions)
+// A button shows its own short text, as its tooltip and to a screen reader too, and runs its menu item's action.
+TEST_F(WidgetTest, ToolbarButtonsAreTheMenuActionsWithTheirOwnText)
 {
     form->game().medio_Click();
-    for (QAction* action : form->toolbar()->actions())
-        EXPECT_TRUE(action->isSeparator() || qobject_cast<QMenu*>(action->parent())) << "a menu item's own action";
+    int buttons = 0;
+    for (QAction* action : form->toolbar()->actions()) {
+        if (action->isSeparator())
+            continue;
+        ++buttons;
+        EXPECT_TRUE(qobject_cast<QMenu*>(action->parent())) << "a menu item's own action";
+        EXPECT_FALSE(action->icon().isNull());
+        EXPECT_EQ(action->toolTip(), action->iconText());
+        EXPECT_EQ(form->toolbar()->widgetForAction(action)->accessibleName(), action->iconText());
+        EXPECT_EQ(form->toolbar()->widgetForAction(action)->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_EQ(buttons, 5);
     qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(form->toolbarButton(1)))->click();
     EXPECT_EQ(form->statusLine()->text().toStdString() + form->game().dificultadActual, "Nuevo SuDoku Cargadom");
 }
