@@ -7,17 +7,7 @@ program=$(realpath "$1")
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-passes=0 failures=0
-check() {  # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
-wait_for() {  # seconds, command
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done
-}
+source "$(dirname "$0")/../checks.sh"
 
 # A program folder with a library whose two first puzzles are the same grid, so the board is
 # known whatever the draw: the easy puzzle keeps every third digit, the hard one every fourth.

@@ -9,13 +9,7 @@ trap 'rm -rf "$work"' EXIT
 prefix="$work/mi carpeta ñ #1"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-failures=0
-passes=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/../checks.sh"
 check "the program is at the prefix" test -x "$prefix/cuadrix"
 for name in facil medio dificil sol_fac sol_med sol_dif; do
     check "game/$name.sdk is installed" test -s "$prefix/game/$name.sdk"

@@ -96,26 +96,29 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
 TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCloseAsCancel)
 {
     form->setMessageBoxFunction(nullptr);
-    const auto answer = [](std::function<void(QMessageBox*)> act) {
-        QTimer::singleShot(50, [act] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                act(box);
+    // Acts on the next box, notes whether it stayed open, and then answers it with the button given.
+    bool stayed = false;
+    const auto next = [&stayed](std::function<void(QMessageBox*)> act, QMessageBox::StandardButton otherwise) {
+        QTimer::singleShot(50, [&stayed, act, otherwise] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            act(box);
+            stayed = box->isVisible();
+            if (stayed)
+                box->button(otherwise)->click();
         });
     };
-    bool stayed = false;
-    QString yes;
-    answer([&stayed, &yes](QMessageBox* box) {
-        yes = box->button(QMessageBox::Yes)->text();
-        QTest::keyClick(box, Qt::Key_Escape);
-        box->close();
-        stayed = box->isVisible();
-        box->button(QMessageBox::No)->click();
-    });
+    const auto escape = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); };
+    next([&escape](QMessageBox* box) { escape(box); box->close(); }, QMessageBox::No);
     EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::No);
     EXPECT_TRUE(stayed) << "Esc or the close button answered the Yes/No question";
-    EXPECT_EQ(yes, QString::fromUtf8("&Sí"));
-    answer([](QMessageBox* box) { box->close(); });
+    next([](QMessageBox* box) { EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8("&S\u00ed")); }, QMessageBox::Yes);
+    EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::Yes);
+    next(escape, QMessageBox::Ok);
+    EXPECT_EQ(form->messageBox("Introdueix un Nombre!", "", Buttons::OK), Answer::OK);
+    EXPECT_FALSE(stayed) << "Esc answers a box with OK alone";
+    next([](QMessageBox* box) { box->close(); }, QMessageBox::Cancel);
     form->close();
+    EXPECT_FALSE(stayed);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->game().salidaCancelada, 1);
 }
