@@ -1,25 +1,15 @@
 // One cell of the board: a one-character line edit that hands its keys and focus to the game.
 #include "board/text_cell.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyleOptionFrame>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <utility>
 
 #include "board/key_codes_qt.h"
-
-// A shortcut of the window's menus: the cell must not take it for copying or editing.
-static bool isMenuShortcut(const QWidget& cell, const QKeyEvent& key)
-{
-    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
-    const QList<QAction*> actions = cell.window()->findChildren<QAction*>();
-    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) { return action->shortcut() == pressed; });
-}
 
 TextCell::TextCell(int index, QWidget* parent)
     : QLineEdit(parent), index_(index),
@@ -73,10 +63,10 @@ void TextCell::setForeColour(const QColor& colour)
 
 bool TextCell::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*this, *static_cast<QKeyEvent*>(event))) {
-        event->ignore();
+    // The cell claims no key ahead of the window's shortcuts (it leaves the override unaccepted):
+    // a menu shortcut typed in a cell reaches its menu, and every other key still comes to keyPressEvent.
+    if (event->type() == QEvent::ShortcutOverride)
         return true;
-    }
     return QLineEdit::event(event);
 }
 

@@ -61,6 +61,7 @@ TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGapsInEvenMargins)
         EXPECT_EQ(form->Text1(9 * k + 1)->y() - form->Text1(9 * k - 8)->y(), k % 3 ? 48 : 56) << k;
         EXPECT_EQ(form->Text1(k)->size(), form->Text1(81)->size());
     }
+    EXPECT_EQ(form->findChildren<TextCell*>().size(), 81);
     const QRect first = form->Text1(1)->geometry(), last = form->Text1(81)->geometry();
     const QWidget* area = form->centralWidget();
     EXPECT_LE(std::abs(first.left() - (area->width() - 1 - last.right())), 1);
@@ -96,7 +97,8 @@ TEST_F(WidgetTest, FocusMovesThatAreAndAreNotACommit)
 {
     const int open = openCell(), other = open == 81 ? 80 : 81;
     click(open);
-    form->Text1(open)->setText("x");  // as a paste would
+    form->Text1(open)->setText("xy");  // as a paste would: the cell keeps one character
+    EXPECT_EQ(form->Text1(open)->text(), "x");
     QMenu* archivo = form->menuBar()->findChild<QMenu*>("archivo");
     archivo->popup(form->mapToGlobal(QPoint(0, 0)));
     QApplication::processEvents();

@@ -16,6 +16,10 @@ TEST_F(WidgetTest, TheSplashShowsOverTheBoardAndHidesAtTheSecondTick)
     Form4* splash = form->splash();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return splash->isVisible(); }));
     EXPECT_EQ(focusedCell(), 1) << "the splash leaves the focus in cell 1";
+    const QList<QLabel*> parts = splash->findChildren<QLabel*>();
+    EXPECT_EQ(parts.size(), 3) << "two pictures and the title";
+    for (const QLabel* part : parts)
+        EXPECT_TRUE(splash->rect().contains(part->geometry()) && (!part->pixmap().isNull() || part->text() == "CUADRIX!"));
     for (bool visible : {true, false}) {
         QMetaObject::invokeMethod(splash->Timer1(), "timeout");
         EXPECT_EQ(splash->isVisible(), visible);
