@@ -33,7 +33,10 @@ TEST(KeyCodes, ADigitIsItsKeyWhateverQtCallsItAndOtherKeysAreAnyOtherKey)
         EXPECT_EQ(virtualKeyCode(QKeyEvent(QEvent::KeyPress, c.key, c.modifiers, c.scan, c.native, 0)), c.code) << c.key;
 }
 
-TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
+// Keys write one character and an arrow commits; a click commits too, a refused entry keeps the
+// focus, and a menu or another window taking the focus away is no commit. Tab visits the
+// top-left cell of each box.
+TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
 {
     EXPECT_EQ(form->Text1(1)->backColour(), toQColor(fondoFoco));
     const int open = openCell(), below = open + 9 < 82 ? open + 9 : open - 72;
@@ -49,7 +52,35 @@ TEST_F(WidgetTest, TypingThroughTheWindowWritesOneCharacterAndArrowsCommit)
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
-    EXPECT_EQ(form->Text1(givenCell())->accessibleName().endsWith(", fija"), true);
+    EXPECT_TRUE(form->Text1(givenCell())->accessibleName().endsWith(", fija"));
+
+    click(open);
+    form->Text1(open)->setText("xy");  // as a paste would: the cell keeps one character
+    EXPECT_EQ(form->Text1(open)->text(), "x");
+    QMenu* archivo = form->menuBar()->findChild<QMenu*>("archivo");
+    archivo->popup(form->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    archivo->close();
+    form->game().acerca_Click();
+    form->activateWindow();
+    WidgetTest::settle();
+    EXPECT_TRUE(prompts.isEmpty());
+    click(below);
+    EXPECT_EQ(prompts, QStringList({"Introdueix un Nombre!"}));
+    EXPECT_EQ(focusedCell(), open);
+    EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
+    form->Text1(open)->setText("6");
+    click(below);
+    EXPECT_EQ(focusedCell(), below);
+    EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 6);
+
+    click(1);
+    QList<int> visited;
+    for (int n = 0; n < 9; ++n) {
+        key(Qt::Key_Tab);
+        visited << focusedCell();
+    }
+    EXPECT_EQ(visited, QList<int>({4, 7, 28, 31, 34, 55, 58, 61, 1}));
 }
 
 // Equal cells with wider gaps at the box borders, even margins around the board, and a status
@@ -89,42 +120,6 @@ TEST_F(WidgetTest, EveryMenuShortcutFiresFromACellWithoutReachingIt)
         EXPECT_NE(form->Text1(openCell())->text(), " ") << action->objectName().toStdString() << " reached the cell";
     }
     EXPECT_EQ(shortcuts, 8) << "Ctrl+N, G, C, R, H, O, S and F1";
-}
-
-// A click on another cell commits the cell left; a refused entry keeps the focus. A menu or
-// another window taking the focus away is no commit.
-TEST_F(WidgetTest, FocusMovesThatAreAndAreNotACommit)
-{
-    const int open = openCell(), other = open == 81 ? 80 : 81;
-    click(open);
-    form->Text1(open)->setText("xy");  // as a paste would: the cell keeps one character
-    EXPECT_EQ(form->Text1(open)->text(), "x");
-    QMenu* archivo = form->menuBar()->findChild<QMenu*>("archivo");
-    archivo->popup(form->mapToGlobal(QPoint(0, 0)));
-    QApplication::processEvents();
-    archivo->close();
-    form->game().acerca_Click();
-    form->activateWindow();
-    WidgetTest::settle();
-    EXPECT_TRUE(prompts.isEmpty());
-    click(other);
-    EXPECT_EQ(prompts, QStringList({"Introdueix un Nombre!"}));
-    EXPECT_EQ(focusedCell(), open);
-    EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
-    form->Text1(open)->setText("6");
-    click(other);
-    EXPECT_EQ(focusedCell(), other);
-    EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 6);
-}
-
-TEST_F(WidgetTest, TabVisitsTheTopLeftCellOfEachBox)
-{
-    QList<int> visited{focusedCell()};
-    for (int n = 0; n < 9; ++n) {
-        key(Qt::Key_Tab);
-        visited << focusedCell();
-    }
-    EXPECT_EQ(visited, QList<int>({1, 4, 7, 28, 31, 34, 55, 58, 61, 1}));
 }
 
 // A button shows its own short text, as its tooltip and to a screen reader too, and runs its menu item's action.
