@@ -36,11 +36,10 @@ openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 pids+=($!)
 check "openbox runs" wait_for 5 test -e "$work/wm-ready"
 
-windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 # Among the windows titled "Cuadrix!", the main window is 474 pixels wide, the help window 730.
 window_of_width() {
     local id
-    for id in $(windows '^Cuadrix!$'); do
+    for id in $(xdotool search --onlyvisible --name '^Cuadrix!$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
         [ "$WIDTH" = "$1" ] && echo "$id" && return 0
     done
@@ -65,7 +64,6 @@ empty() { (($(count "$1" '(g<0.25&&b<0.25)?1:0') < 3)); }
 "$folder/cuadrix" 2>"$work/stderr" &
 game=$!
 pids+=($game)
-check "the splash shows at start" wait_for 3 bash -c "(( \$(xdotool search --onlyvisible --name '^Cuadrix!$' | wc -l) >= 2 ))"
 check "the main window appears and the splash goes" wait_for 8 bash -c "[ \$(xdotool search --onlyvisible --name '^Cuadrix!$' | wc -l) = 1 ]"
 wid=$(window_of_width 474)
 # The window's inside on the screen (xwininfo, unlike xdotool, is exact under a window manager).
@@ -93,20 +91,10 @@ key Up Right Right 3 Right ctrl+o
 shot
 check "solve: the given cell white, the corrected 7 light red, the right 3 light green, the empty cell light red" \
     eval 'background_is 1 $white && background_is 2 $light_red && background_is 3 $light_green && background_is 11 $light_red'
-key alt+d d ctrl+n
-shot
-check "a hard puzzle after choosing Dificil and a new game" red 5
 
-key alt+F4
-key Escape
-check "the close box answered with Esc (Cancel) keeps the game" eval 'kill -0 $game && window_of_width 474 >/dev/null'
-
-# The help window opens beside the board; the About box opens too.
+# The help window opens beside the board.
 key F1
 check "F1 opens the help window" wait_for 5 window_of_width 730 >/dev/null
-xdotool windowactivate --sync "$wid"
-key alt+y a
-check "the About box opens" wait_for 5 windows '^Acerca de Cuadrix$' >/dev/null
 side_by_side() {
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     local left=$X right=$((X + WIDTH))
@@ -124,21 +112,20 @@ wait_for 5 bash -c "! kill -0 $game 2>/dev/null"
 wait "$game"
 status=$?
 check "the program ended with 0" test "$status" = 0
-check "the exit saved the hard game" grep -q $'^d\r$' "$folder/game/partida.sdk"
+check "the exit saved the solved game" grep -q "^$solution"$'\r$' "$folder/game/partida.sdk"
 
-# A newline in the folder's name, and a path of 4,000 characters: the game saves there.
-long=$work
-while ((${#long} < 3990)); do long+=/$(printf 'c%.0s' {1..200}); done
-long=${long:0:3990}
-for other in "$work/linea"$'\n'"nueva" "${long%/}"; do
-    make_folder "$other"
-    "$other/cuadrix" 2>>"$work/stderr" &
-    pids+=($!)
-    wait_for 8 window_of_width 474 >/dev/null && sleep 2.5
-    key ctrl+g
-    check "a save from a folder of ${#other} characters" test -s "$other/game/partida.sdk"
-    key ctrl+s Return
-done
+# A newline in the folder's name, in a path of 4,000 characters: the game saves there.
+other=$work/linea$'\n'nueva
+while ((${#other} < 3990)); do other+=/$(printf 'c%.0s' {1..200}); done
+other=${other:0:3990}
+other=${other%/}
+make_folder "$other"
+"$other/cuadrix" 2>>"$work/stderr" &
+pids+=($!)
+wait_for 8 window_of_width 474 >/dev/null && sleep 2.5
+key ctrl+g
+check "a save from a folder of ${#other} characters with a newline" test -s "$other/game/partida.sdk"
+key ctrl+s Return
 
 ((failures)) && cat "$work/stderr" >&2
 echo "e2e: $passes passed, $failures failed"

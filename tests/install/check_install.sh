@@ -11,14 +11,11 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 source "$(dirname "$0")/../checks.sh"
 check "the program is at the prefix" test -x "$prefix/cuadrix"
-for name in facil medio dificil sol_fac sol_med sol_dif; do
-    check "game/$name.sdk is installed" test -s "$prefix/game/$name.sdk"
+for file in game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{historia,reglas,resolucion,utilizacion}.htm \
+    data/estilo.css; do
+    check "$file is installed" test -s "$prefix/$file"
 done
 check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
-for page in historia reglas resolucion utilizacion; do
-    check "data/$page.htm is installed" test -s "$prefix/data/$page.htm"
-done
-check "the stylesheet is installed" test -s "$prefix/data/estilo.css"
 desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
 check "the launcher runs the installed program" grep -qxF "Exec=\"$prefix/cuadrix\"" "$desktop"
 check "the launcher is valid" desktop-file-validate "$desktop"

@@ -1,6 +1,5 @@
 // The splash, the help window, the About box, the real message boxes and the colours that do not follow the desktop.
 #include <algorithm>
-#include <functional>
 
 #include <QLabel>
 #include <QMessageBox>
@@ -97,33 +96,30 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
 TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCloseAsCancel)
 {
     form->setMessageBoxFunction(nullptr);
-    // Acts on the next box, notes whether it stayed open, and then answers it with the button given.
+    // On the next box: Esc and then the close button; whether the box stayed open through both, and if so the
+    // button given answers it.
     bool stayed = false;
-    const auto next = [&stayed](std::function<void(QMessageBox*)> act, QMessageBox::StandardButton otherwise) {
-        QTimer::singleShot(50, [&stayed, act, otherwise] {
+    QString yes;
+    const auto next = [&](QMessageBox::StandardButton otherwise) {
+        QTimer::singleShot(50, [&, otherwise] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            act(box);
-            stayed = box->isVisible();
-            if (stayed)
+            yes = box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->text() : yes;
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->close();
+            if ((stayed = box->isVisible()))
                 box->button(otherwise)->click();
         });
     };
-    const auto escape = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); };
-    QString yes;
-    next([&escape, &yes](QMessageBox* box) {
-        yes = box->button(QMessageBox::Yes)->text();
-        escape(box);
-        box->close();
-    }, QMessageBox::No);
+    next(QMessageBox::No);
     EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::No);
     EXPECT_TRUE(stayed) << "Esc or the close button answered the Yes/No question";
     EXPECT_EQ(yes, QString::fromUtf8("&S\u00ed"));
-    next(escape, QMessageBox::Ok);
+    next(QMessageBox::Ok);
     EXPECT_EQ(form->messageBox("Introdueix un Nombre!", "", Buttons::OK), Answer::OK);
     EXPECT_FALSE(stayed) << "Esc answers a box with OK alone";
-    next([](QMessageBox* box) { box->close(); }, QMessageBox::Cancel);
+    next(QMessageBox::No);
     form->close();
-    EXPECT_FALSE(stayed);
+    EXPECT_FALSE(stayed) << "the exit question takes Esc as Cancel";
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->game().salidaCancelada, 1);
 }
