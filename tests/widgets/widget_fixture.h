@@ -34,11 +34,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->game().celdaActual == 1; }));
     }
-    void TearDown() override
-    {
-        form.reset();
-        QApplication::processEvents();
-    }
 
     void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
