@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,24 +12,29 @@
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 
+namespace fs = std::filesystem;
+
+// One character per cell 1..81.
+template <class PerCell>
+std::string eachCell(PerCell f)
+{
+    std::string s;
+    for (int i = 1; i <= 81; ++i)
+        s += f(i);
+    return s;
+}
+
 // A complete grid; each row is the one above shifted by three, or by one at a box border:
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    std::string s;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            s += static_cast<char>('1' + (r * 3 + r / 3 + c + shift) % 9);
-    return s;
+    return eachCell([shift](int i) { return static_cast<char>('1' + ((i - 1) / 9 * 3 + (i - 1) / 27 + (i - 1) % 9 + shift) % 9); });
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
-    std::string p(81, '0');
-    for (int given : {2, 41, 80})
-        p[given - 1] = solutionLine(shift)[given - 1];
-    return p;
+    return eachCell([shift](int i) { return i == 2 || i == 41 || i == 80 ? solutionLine(shift)[i - 1] : '0'; });
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
@@ -38,6 +44,9 @@ inline std::string with(std::string s, const std::vector<int>& cells, char ch)
         s[i - 1] = ch;
     return s;
 }
+// The backgrounds of a board all white but the given cells; the looks of a puzzle placed from line p.
+inline std::string white(const std::vector<int>& cells = {}, char ch = 'w') { return with(std::string(81, 'w'), cells, ch); }
+inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] == '0' ? 'o' : 'g'; }); }
 
 class GameTest : public ::testing::Test {
 protected:
@@ -45,43 +54,40 @@ protected:
     FakeWindowSystem ws;
     Game game{ws};
 
-    // Every test starts on a game just started.
+    // Every test starts on a game just started, cell 1 focused as the window does it.
     void SetUp() override
     {
         ws.folder = folder.root.string();
         writeLibraries();
-        start();
-    }
-
-    // Per level, puzzles "<Level> 1" and "<Level> 2" (the ones a new game draws from) are the
-    // same puzzle, so what a test types does not depend on the draw; "<Level> 3" is another one.
-    // The shift of a puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
-    void writeLibraries()
-    {
-        const char* levels[][3] = {{"facil.sdk", "sol_fac.sdk", "Facil"}, {"medio.sdk", "sol_med.sdk", "Medio"},
-                                   {"dificil.sdk", "sol_dif.sdk", "Dificil"}};
-        for (int level = 0; level < 3; ++level) {
-            std::vector<std::string> lib{"Biblioteca"}, sol{"Soluciones"};
-            for (int k = 1; k <= 3; ++k) {
-                const std::string label = levels[level][2] + std::string(" ") + std::to_string(k);
-                lib.insert(lib.end(), {label, puzzleLine(level + (k == 3 ? 4 : 0))});
-                sol.insert(sol.end(), {label, solutionLine(level + (k == 3 ? 4 : 0))});
-            }
-            writeFile(levels[level][0], lib);
-            writeFile(levels[level][1], sol);
-        }
-    }
-    void writeFile(const std::string& name, const std::vector<std::string>& lines)
-    {
-        support::writeBytes(folder.game(name), support::crlf(lines));
-    }
-
-    // Start-up as the window does it: load, then cell 1 takes the focus.
-    void start()
-    {
         game.Form_Load();
         game.cellFocusedByPlayer(1);
     }
+
+    // Per level, puzzles "<Level> 1" and "<Level> 2" (those a new game draws from) are the same, so
+    // what a test types does not depend on the draw; "<Level> 3" is another one. The shift of a
+    // puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
+    void writeLibraries()
+    {
+        const char* names[] = {"facil", "sol_fac", "Facil ", "medio", "sol_med", "Medio ", "dificil", "sol_dif", "Dificil "};
+        for (int level = 0; level < 3; ++level)
+            for (int sol = 0; sol < 2; ++sol) {
+                std::vector<std::string> lines{"Biblioteca"};
+                for (int k = 1; k <= 3; ++k)
+                    lines.insert(lines.end(), {names[3 * level + 2] + std::to_string(k), (sol ? solutionLine : puzzleLine)(level + k / 3 * 4)});
+                writeFile(names[3 * level + sol] + std::string(".sdk"), lines);
+            }
+    }
+
+    // game/<name> as CR LF lines; no lines: no file at all; the one line "<carpeta>": a folder.
+    void writeFile(const std::string& name, const std::vector<std::string>& lines)
+    {
+        fs::remove_all(folder.game(name));
+        if (lines == std::vector<std::string>{"<carpeta>"})
+            fs::create_directory(folder.game(name));
+        else if (!lines.empty())
+            support::writeBytes(folder.game(name), support::crlf(lines));
+    }
+
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
     void type(int i, int keyCode, int then = 0)
     {
@@ -90,37 +96,35 @@ protected:
         if (then)
             game.cellFocusedByPlayer(then);
     }
+    void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
+    int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 
-    int value(int index) const { return game.tablero[rowOf(index)][columnOf(index)]; }
-    std::string tableroDigits() const
+    // One character per cell: tablero's digits; the texts as a digit line shows them ('0' for "",
+    // '_' for " "); the backgrounds (w white, f focus, e error, c correct); the looks (g given:
+    // bold, red and locked, o open, ? mixed).
+    std::string digits() const { return eachCell([this](int i) { return static_cast<char>('0' + value(i)); }); }
+    std::string texts() const
     {
-        std::string s;
-        for (int k = 1; k <= 81; ++k)
-            s += static_cast<char>('0' + value(k));
-        return s;
+        return eachCell([this](int i) { return ws.cells[i].text.empty() ? "0" : ws.cells[i].text == " " ? "_" : ws.cells[i].text; });
     }
-    // The 81 backgrounds as letters: w white, f focus, e error, c correct.
     std::string backs() const
     {
-        std::string s;
-        for (int i = 1; i <= 81; ++i) {
+        return eachCell([this](int i) {
             const Colour b = ws.cells[i].back;
-            s += b == fondoNormal ? 'w' : b == fondoFoco ? 'f' : b == fondoError ? 'e' : b == fondoCorrecto ? 'c' : '?';
-        }
-        return s;
+            return "wfec?"[b == fondoNormal ? 0 : b == fondoFoco ? 1 : b == fondoError ? 2 : b == fondoCorrecto ? 3 : 4];
+        });
     }
-    // The check marks of Facil, Medio and Dificil: "x--" for Facil alone.
-    std::string marks() const
+    std::string looks() const
     {
-        std::string s;
-        for (auto item : ws.checked)
-            s += item.second ? "x" : "-";
-        return s;
+        return eachCell([this](int i) {
+            const FakeCell& c = ws.cells[i];
+            return c.bold && c.locked && c.fore == colorFijo ? 'g' : !c.bold && !c.locked && c.fore == colorJugador ? 'o' : '?';
+        });
     }
-    // The game on the board, and with it everything a refused command must leave as it was.
-    std::string board() const { return tableroDigits() + "|" + game.idSudoku + "|" + ws.boardTexts() + "|" + backs(); }
+    // The game on the board and around it: everything a refused command must leave as it was.
     std::string snapshot() const
     {
-        return board() + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|" + marks();
+        return digits() + "|" + game.idSudoku + "|" + texts() + "|" + backs() + "|" + looks() + "|" + game.dificultadActual
+            + game.dificultadElegida + "|" + ws.status + "|" + ws.checked;
     }
 };
