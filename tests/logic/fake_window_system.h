@@ -8,15 +8,8 @@
 
 #include "app/window_system.h"
 
-struct FakeCell {
-    std::string text;
-    bool bold = false, locked = false;
-    Colour fore = colorJugador, back = fondoNormal;
-};
-struct ShownBox {
-    std::string prompt, title;
-    Buttons buttons;
-};
+struct FakeCell { std::string text; bool bold = false, locked = false; Colour fore = colorJugador, back = fondoNormal; };
+struct ShownBox { std::string prompt, title; Buttons buttons; };
 
 class FakeWindowSystem : public WindowSystem {
 public:
@@ -30,14 +23,13 @@ public:
     std::vector<std::string> help;
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
-    const FakeCell& cell(int i) const { return cells.at(i < 1 ? 82 : i); }
     void setCellText(int i, const std::string& text) override { cell(i).text = text; }
-    std::string cellText(int i) const override { return cell(i).text; }
+    std::string cellText(int i) const override { return cells.at(i < 1 ? 82 : i).text; }
     void setCellFontBold(int i, bool bold) override { cell(i).bold = bold; }
     void setCellForeColor(int i, Colour colour) override { cell(i).fore = colour; }
     void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
-    bool cellLocked(int i) const override { return cell(i).locked; }
+    bool cellLocked(int i) const override { return cells.at(i < 1 ? 82 : i).locked; }
     void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
     void setMenuChecked(MenuItem item, bool on) override { checked.at(static_cast<std::size_t>(item)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -44,9 +45,11 @@ inline std::string with(std::string s, const std::vector<int>& cells, char ch)
         s[i - 1] = ch;
     return s;
 }
-// The backgrounds of a board all white but the given cells; the looks of a puzzle placed from line p.
+// Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& cells = {}, char ch = 'w') { return with(std::string(81, 'w'), cells, ch); }
 inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] == '0' ? 'o' : 'g'; }); }
+// The board just after puzzle line p was placed on it.
+inline std::string placed(const std::string& p, const std::string& backs = white()) { return p + "|" + p + "|" + backs + "|" + givens(p); }
 
 class GameTest : public ::testing::Test {
 protected:
@@ -69,13 +72,12 @@ protected:
     void writeLibraries()
     {
         const char* names[] = {"facil", "sol_fac", "Facil ", "medio", "sol_med", "Medio ", "dificil", "sol_dif", "Dificil "};
-        for (int level = 0; level < 3; ++level)
-            for (int sol = 0; sol < 2; ++sol) {
-                std::vector<std::string> lines{"Biblioteca"};
-                for (int k = 1; k <= 3; ++k)
-                    lines.insert(lines.end(), {names[3 * level + 2] + std::to_string(k), (sol ? solutionLine : puzzleLine)(level + k / 3 * 4)});
-                writeFile(names[3 * level + sol] + std::string(".sdk"), lines);
-            }
+        for (int n = 0; n < 6; ++n) {
+            std::vector<std::string> lines{"Biblioteca"};
+            for (int k = 1; k <= 3; ++k)
+                lines.insert(lines.end(), {names[n / 2 * 3 + 2] + std::to_string(k), (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
+            writeFile(names[n / 2 * 3 + n % 2] + std::string(".sdk"), lines);
+        }
     }
 
     // game/<name> as CR LF lines; no lines: no file at all; the one line "<carpeta>": a folder.
@@ -100,8 +102,7 @@ protected:
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 
     // One character per cell: tablero's digits; the texts as a digit line shows them ('0' for "",
-    // '_' for " "); the backgrounds (w white, f focus, e error, c correct); the looks (g given:
-    // bold, red and locked, o open, ? mixed).
+    // '_' for " "); the backgrounds (w white, f focus, e error, c correct).
     std::string digits() const { return eachCell([this](int i) { return static_cast<char>('0' + value(i)); }); }
     std::string texts() const
     {
@@ -109,22 +110,20 @@ protected:
     }
     std::string backs() const
     {
-        return eachCell([this](int i) {
-            const Colour b = ws.cells[i].back;
-            return "wfec?"[b == fondoNormal ? 0 : b == fondoFoco ? 1 : b == fondoError ? 2 : b == fondoCorrecto ? 3 : 4];
-        });
+        const Colour order[] = {fondoNormal, fondoFoco, fondoError, fondoCorrecto};
+        return eachCell([&](int i) { return "wfec?"[std::find(order, order + 4, ws.cells[i].back) - order]; });
     }
-    std::string looks() const
+    // digits|texts|backs|looks, the looks g for a given cell (bold, red, locked), o for an open one, ? mixed.
+    std::string board() const
     {
-        return eachCell([this](int i) {
+        return digits() + "|" + texts() + "|" + backs() + "|" + eachCell([this](int i) {
             const FakeCell& c = ws.cells[i];
-            return c.bold && c.locked && c.fore == colorFijo ? 'g' : !c.bold && !c.locked && c.fore == colorJugador ? 'o' : '?';
+            return "o??g"[c.bold + c.locked + (c.fore == colorFijo)];
         });
     }
     // The game on the board and around it: everything a refused command must leave as it was.
     std::string snapshot() const
     {
-        return digits() + "|" + game.idSudoku + "|" + texts() + "|" + backs() + "|" + looks() + "|" + game.dificultadActual
-            + game.dificultadElegida + "|" + ws.status + "|" + ws.checked;
+        return board() + "|" + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|" + ws.checked;
     }
 };
