@@ -39,11 +39,9 @@ inline std::string puzzleLine(int shift = 0)
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
-inline std::string with(std::string s, const std::vector<int>& cells, char ch)
+inline std::string with(const std::string& s, const std::vector<int>& cells, char ch)
 {
-    for (int i : cells)
-        s[i - 1] = ch;
-    return s;
+    return eachCell([&](int i) { return std::count(cells.begin(), cells.end(), i) ? ch : s.at(i - 1); });
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& cells = {}, char ch = 'w') { return with(std::string(81, 'w'), cells, ch); }
@@ -55,7 +53,15 @@ class GameTest : public ::testing::Test {
 protected:
     support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
-    Game game{ws};
+    // Saves go through ops; failing makes one step fail: 0 the write, when half of the bytes reached
+    // the disk, 1 the flush, 2 the rename.
+    struct FailingOps : SystemFileOps {
+        int failing = -1, syncs = 0;
+        int write(int fd, const char* data, std::size_t size) override { return SystemFileOps::write(fd, data, failing ? size : size / 2) + (failing ? 0 : ENOSPC); }
+        int sync(int fd) override { return ++syncs, failing == 1 ? EIO : SystemFileOps::sync(fd); }
+        int rename(const std::string& from, const std::string& to) override { return failing == 2 ? EXDEV : SystemFileOps::rename(from, to); }
+    } ops;
+    Game game{ws, ops};
 
     // Every test starts on a game just started, cell 1 focused as the window does it.
     void SetUp() override

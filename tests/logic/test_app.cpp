@@ -3,30 +3,36 @@
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
-    const std::string ask = "Desea guardar la partida?\n", path = folder.game("partida.sdk").string();
-    const std::tuple<const char*, Answer, std::vector<std::string>, char, std::string> cases[] = {
-        {"x", Answer::Yes, {}, '0', ask + "Introdueix un Nombre!\n"},  // saved without what cannot be committed
-        {"5", Answer::Yes, {}, '5', ask},                              // the digit still being typed is saved
-        {"5", Answer::No, {}, 0, ask},
-        {"5", Answer::Cancel, {}, 0, ask},
-        // The save fails: the game stays open rather than being lost.
-        {"5", Answer::Yes, {"<carpeta>"}, 0, ask + "No se ha podido guardar la partida en " + path + ": es una carpeta. La partida guardada anterior no se ha modificado.\n"},
+    const std::string ask = "Desea guardar la partida?\n", kept = ". La partida guardada anterior no se ha modificado.\n";
+    const std::string failed = ask + "No se ha podido guardar la partida en " + folder.game("partida.sdk").string() + ": ";
+    // The text in cell 7, the answer, the step of the save that fails, the digit saved for cell 7 (0: the earlier game kept).
+    const std::tuple<const char*, Answer, int, char, std::string> cases[] = {
+        {"x", Answer::Yes, -1, '0', ask + "Introdueix un Nombre!\n"},  // saved without what cannot be committed
+        {"5", Answer::Yes, -1, '5', ask},                              // the digit still being typed is saved
+        {"5", Answer::No, -1, 0, ask},
+        {"5", Answer::Cancel, -1, 0, ask},
+        // A save that fails keeps the earlier saved game whole, and the game stays open rather than being lost.
+        {"5", Answer::Yes, 0, 0, failed + "el disco está lleno" + kept},
+        {"5", Answer::Yes, 1, 0, failed + "error de lectura o escritura en el disco" + kept},
+        {"5", Answer::Yes, 2, 0, failed + "el fichero temporal quedó en otro disco" + kept},
     };
     game.cellFocusedByPlayer(7);
-    for (const auto& [typed, answer, partida, saved, prompts] : cases) {
-        writeFile("partida.sdk", partida);
+    for (const auto& [typed, answer, failing, saved, prompts] : cases) {
+        writeFile("partida.sdk", {"antes"});
+        ops.failing = failing;
         ws.ended = false;
         ws.boxes.clear();
         ws.cells[7].text = typed;
         ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
-        const bool stays = answer == Answer::Cancel || !partida.empty();
+        const bool stays = answer == Answer::Cancel || failing >= 0;
         EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, stays ? 2 : 10) << prompts;
         EXPECT_EQ(ws.prompts(), prompts);
         EXPECT_EQ(ws.boxes[0].buttons, Buttons::YesNoCancel);
-        const std::string bytes = partida.empty() ? support::readBytes(path) : "";
-        EXPECT_EQ(bytes.empty() ? 0 : bytes.at(bytes.size() - 2 - 81 + 6), saved);
+        const std::string bytes = support::readBytes(folder.game("partida.sdk"));
+        EXPECT_EQ(bytes == "antes\r\n" ? 0 : bytes.at(bytes.size() - 2 - 81 + 6), saved);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
     }
 }
 
