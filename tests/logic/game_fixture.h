@@ -97,13 +97,7 @@ protected:
     }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
-    void type(int i, int keyCode, int then = 0)
-    {
-        game.cellFocusedByPlayer(i);
-        game.Text1_KeyDown(i, keyCode);
-        if (then)
-            game.cellFocusedByPlayer(then);
-    }
+    void type(int i, int key, int then = 0) { game.cellFocusedByPlayer(i), game.Text1_KeyDown(i, key), game.cellFocusedByPlayer(then ? then : i); }
     void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 

@@ -3,7 +3,7 @@
 
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwo)
+TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
     EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status, "ffBienbenido a Cuadrix! Todo listo para jugar");
     EXPECT_TRUE(ws.splash && ws.splashTimer && ws.boxes.empty());
@@ -16,14 +16,7 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
         ASSERT_EQ(board(), placed(puzzleLine()));
     }
     EXPECT_EQ(drawn, (std::set<std::string>{"Facil 1", "Facil 2"}));
-    // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
-    support::writeBytes(folder.game("facil.sdk"), std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
-    game.nuevo_sudoku_Click();
-    EXPECT_EQ(digits(), puzzleLine(3));
-}
-
-TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
-{
+    // The difficulty commands take effect at the next new game.
     struct Choice { void (Game::*command)(); std::string code, status, marks; int shift; };
     const Choice choices[] = {
         {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 2},
@@ -39,6 +32,10 @@ TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
         game.nuevo_sudoku_Click();
         EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + board(), code + code + "Nuevo SuDoku Cargado" + placed(puzzleLine(shift)));
     }
+    // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
+    support::writeBytes(folder.game("facil.sdk"), std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
+    game.nuevo_sudoku_Click();
+    EXPECT_EQ(digits(), puzzleLine(3));
 }
 
 // Each command reads its file whole before it changes anything: one that does not fit is
@@ -56,18 +53,13 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     const Case cases[] = {
         {N, {"solo cabecera", "Facil 1", good}, "El " + library + damaged},  // the draw may need record 2
         {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, "El " + library + damaged},
-        {N, {"<carpeta>"}, "No se puede leer el " + library + ": es una carpeta."},
-        {N, {}, "No se encuentra el " + library + "."},
+        {N, {"<carpeta>"}, "No se puede leer el " + library + ": es una carpeta."}, {N, {}, "No se encuentra el " + library + "."},
         {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero " + at + "sol_fac.sdk."},
         {S, {"x", id}, "El fichero " + at + "sol_fac.sdk" + damaged},
-        {R, {id, good.substr(0, 80)}, "El fichero " + at + "facil.sdk" + damaged},
-        {R, {}, "No se encuentra el fichero " + at + "facil.sdk."},
-        {L, {}, "No hay partida guardada."},
-        {L, {"<carpeta>"}, "No se puede leer la partida guardada " + at + "partida.sdk: es una carpeta."},
-        {L, {"Facil 1", "f"}, saved + " está dañada o incompleta."},
-        {L, {"Facil 1", "f", "x" + good.substr(1)}, saved + " está dañada o incompleta."},
-        {L, {"Medio 1", "f", good}, notFound + "facil.sdk."},
-        {L, {"Nadie", "m", good}, notFound + "medio.sdk."},
+        {R, {id, good.substr(0, 80)}, "El fichero " + at + "facil.sdk" + damaged}, {R, {}, "No se encuentra el fichero " + at + "facil.sdk."},
+        {L, {}, "No hay partida guardada."}, {L, {"<carpeta>"}, "No se puede leer la partida guardada " + at + "partida.sdk: es una carpeta."},
+        {L, {"Facil 1", "f"}, saved + " está dañada o incompleta."}, {L, {"Facil 1", "f", "x" + good.substr(1)}, saved + " está dañada o incompleta."},
+        {L, {"Medio 1", "f", good}, notFound + "facil.sdk."}, {L, {"Nadie", "m", good}, notFound + "medio.sdk."},
         {L, {"Facil 1 ", "f", good}, notFound + "facil.sdk."},
     };
     for (const auto& [command, lines, prompt] : cases) {

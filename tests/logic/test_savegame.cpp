@@ -1,7 +1,7 @@
 // Save and load: the bytes of partida.sdk and the game they bring back.
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBack)
+TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBackWithTheirLevel)
 {
     support::writeBytes(folder.game("part~a1B2c3"), "left by a save cut short");
     support::writeBytes(folder.game("part~a1B2c"), "not one of the game's");
@@ -23,11 +23,9 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     game.cargar_sudoku_Click();
     EXPECT_EQ(ws.status + "|" + board(), "SuDoku Cargado|" + saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine()));
     EXPECT_EQ(ws.checked + game.dificultadElegida, "x--f") << "the saved game's level is checked again";
-}
 
-// Medium, hard, and a code of no level, which reads the easy files with no menu mark changed.
-TEST_F(GameTest, LoadTakesTheSavedDifficultyAndSolveAndRestartFollowIt)
-{
+    // Medium, hard, and a code of no level, which reads the easy files with no menu mark changed:
+    // solve and restart follow the level loaded.
     const std::tuple<std::string, std::string, int, std::string> games[] = {
         {"Medio 3", "m", 5, "-x-"}, {"Dificil 2", "d", 2, "--x"}, {"Facil 3", "F", 4, "--x"}};
     for (const auto& [label, code, shift, marks] : games) {
