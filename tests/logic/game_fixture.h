@@ -101,26 +101,24 @@ protected:
     void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 
-    // One character per cell: tablero's digits; the texts as a digit line shows them ('0' for "",
-    // '_' for " "); the backgrounds (w white, f focus, e error, c correct).
-    std::string digits() const { return eachCell([this](int i) { return static_cast<char>('0' + value(i)); }); }
-    std::string texts() const
-    {
-        return eachCell([this](int i) { return ws.cells[i].text.empty() ? "0" : ws.cells[i].text == " " ? "_" : ws.cells[i].text; });
-    }
-    std::string backs() const
-    {
-        const Colour order[] = {fondoNormal, fondoFoco, fondoError, fondoCorrecto};
-        return eachCell([&](int i) { return "wfec?"[std::find(order, order + 4, ws.cells[i].back) - order]; });
-    }
-    // digits|texts|backs|looks, the looks g for a given cell (bold, red, locked), o for an open one, ? mixed.
+    // The board, a character per cell in four parts: tablero's digits | the texts as a digit line
+    // shows them ('0' for "", '_' for " ") | the backgrounds (w white, f focus, e error, c correct) |
+    // the looks (g given: bold, red and locked; o open; ? mixed).
     std::string board() const
     {
-        return digits() + "|" + texts() + "|" + backs() + "|" + eachCell([this](int i) {
+        const Colour backs[] = {fondoNormal, fondoFoco, fondoError, fondoCorrecto};
+        std::string part[4];
+        for (int i = 1; i <= 81; ++i) {
             const FakeCell& c = ws.cells[i];
-            return "o??g"[c.bold + c.locked + (c.fore == colorFijo)];
-        });
+            part[0] += static_cast<char>('0' + value(i));
+            part[1] += c.text.empty() ? "0" : c.text == " " ? "_" : c.text;
+            part[2] += "wfec?"[std::find(backs, backs + 4, c.back) - backs];
+            part[3] += "o??g"[c.bold + c.locked + (c.fore == colorFijo)];
+        }
+        return part[0] + "|" + part[1] + "|" + part[2] + "|" + part[3];
     }
+    std::string digits() const { return board().substr(0, 81); }
+    std::string backs() const { return board().substr(board().rfind('|') - 81, 81); }
     // The game on the board and around it: everything a refused command must leave as it was.
     std::string snapshot() const
     {

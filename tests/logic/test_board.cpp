@@ -1,7 +1,7 @@
 // Arrow-key moves, digit entry and clearing, the focus highlight and the commit.
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
+TEST_F(GameTest, ArrowsWrapAtEachEdgeAndOtherKeysWriteOrClearTheCellWhichTheCommitStores)
 {
     const int moves[][3] = {
         {1, vk::Left, 9},  {10, vk::Left, 18}, {11, vk::Left, 10}, {9, vk::Right, 1}, {81, vk::Right, 73},
@@ -18,12 +18,7 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
         EXPECT_EQ(std::to_string(ws.focused) + "|" + game.celdaActualTxt + "|" + std::to_string(game.celdaActual), t + "|" + t + "|" + t);
         EXPECT_EQ(backs() + std::to_string(value(from)), white({to}, 'f') + (from == 41 ? "9" : "6")) << from;
     }
-}
-
-// A key in cell 5, which held "3", and the same key in the given cell 2; then the player leaves
-// cell 5. Anything but a digit or nothing is refused when the player leaves.
-TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThemOrRefusesTheRest)
-{
+    // Other keys in cell 5, which held "3", and in the given cell 2; then the player leaves cell 5.
     const std::pair<int, char> keys[] = {
         {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'}, {vk::Digit0, ' '},
         {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {32, ' '}, {8, ' '}, {'A', ' '}, {vk::RightWindows, ' '}, {112, ' '},
@@ -36,6 +31,10 @@ TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThemOrRefusesT
         game.Text1_KeyDown(2, code);
         EXPECT_EQ(ws.cells[5].text + ws.cells[2].text + std::to_string(value(5)), (std::string{after, '2', after == ' ' ? '0' : after})) << code;
     }
+}
+
+TEST_F(GameTest, TheCommitRefusesAnythingButADigitOrNothingAndKeepsTheFocusThere)
+{
     for (const char* text : {"x", "0", "12"}) {
         digit(13, 5);
         ws.cells[13].text = text;

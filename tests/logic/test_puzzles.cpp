@@ -1,4 +1,5 @@
 // Start-up, the random draw, new game, the difficulty commands, and files that do not fit.
+#include <regex>
 #include <set>
 
 #include "tests/logic/game_fixture.h"
@@ -46,28 +47,29 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     ws.cells[6].back = fondoError;
     const auto N = &Game::nuevo_sudoku_Click, S = &Game::solucionar_sudoku_Click, R = &Game::reiniciar_sudoku_Click,
                L = &Game::cargar_sudoku_Click;
-    const std::string id = game.idSudoku, good = puzzleLine(), solution = solutionLine(), at = folder.root.string() + "/game/";
-    const std::string library = "fichero de sudokus " + at + "facil.sdk", damaged = " está dañado o incompleto.";
-    const std::string saved = "La partida guardada " + at + "partida.sdk", notFound = "El sudoku buscado no está en el fichero " + at;
-    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };
+    const std::string id = game.idSudoku, good = puzzleLine(), solution = solutionLine();
+    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };  // "@/": the game folder
     const Case cases[] = {
-        {N, {"solo cabecera", "Facil 1", good}, "El " + library + damaged},  // the draw may need record 2
-        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, "El " + library + damaged},
-        {N, {"<carpeta>"}, "No se puede leer el " + library + ": es una carpeta."}, {N, {}, "No se encuentra el " + library + "."},
-        {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero " + at + "sol_fac.sdk."},
-        {S, {"x", id}, "El fichero " + at + "sol_fac.sdk" + damaged},
-        {R, {id, good.substr(0, 80)}, "El fichero " + at + "facil.sdk" + damaged}, {R, {}, "No se encuentra el fichero " + at + "facil.sdk."},
-        {L, {}, "No hay partida guardada."}, {L, {"<carpeta>"}, "No se puede leer la partida guardada " + at + "partida.sdk: es una carpeta."},
-        {L, {"Facil 1", "f"}, saved + " está dañada o incompleta."}, {L, {"Facil 1", "f", "x" + good.substr(1)}, saved + " está dañada o incompleta."},
-        {L, {"Medio 1", "f", good}, notFound + "facil.sdk."}, {L, {"Nadie", "m", good}, notFound + "medio.sdk."},
-        {L, {"Facil 1 ", "f", good}, notFound + "facil.sdk."},
+        {N, {"solo cabecera", "Facil 1", good}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},  // the draw may need record 2
+        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},
+        {N, {"<carpeta>"}, "No se puede leer el fichero de sudokus @/facil.sdk: es una carpeta."},
+        {N, {}, "No se encuentra el fichero de sudokus @/facil.sdk."},
+        {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
+        {S, {"x", id}, "El fichero @/sol_fac.sdk está dañado o incompleto."},
+        {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."}, {R, {}, "No se encuentra el fichero @/facil.sdk."},
+        {L, {}, "No hay partida guardada."}, {L, {"<carpeta>"}, "No se puede leer la partida guardada @/partida.sdk: es una carpeta."},
+        {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
+        {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
+        {L, {"Medio 1", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
+        {L, {"Nadie", "m", good}, "El sudoku buscado no está en el fichero @/medio.sdk."},
+        {L, {"Facil 1 ", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
     };
     for (const auto& [command, lines, prompt] : cases) {
         writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : "facil.sdk", lines);
         const std::string before = snapshot();
         ws.boxes.clear();
         (game.*command)();
-        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + prompt + "\n");
+        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + std::regex_replace(prompt, std::regex("@"), folder.root.string() + "/game") + "\n");
         writeLibraries();
     }
 }

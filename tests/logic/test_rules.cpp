@@ -39,7 +39,7 @@ TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItR
     type(5, 32, 6);           // cleared
     game.solucionar_sudoku_Click();
     EXPECT_EQ(ws.status, "Sudoku Solucionado");
-    EXPECT_EQ(digits() + texts() + backs(), solutionLine() + solutionLine() + with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c'));
+    EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c') + "|" + givens(puzzleLine()));
     game.solucionar_sudoku_Click();
     EXPECT_EQ(backs(), with(std::string(81, 'c'), {2, 41, 80}, 'w')) << "solved twice: every open cell right";
 

@@ -29,10 +29,10 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     const std::tuple<std::string, std::string, int, std::string> games[] = {
         {"Medio 3", "m", 5, "-x-"}, {"Dificil 2", "d", 2, "--x"}, {"Facil 3", "F", 4, "--x"}};
     for (const auto& [label, code, shift, marks] : games) {
-        const std::string saved = with(solutionLine(shift), {2}, '0');  // a given cell saved empty stays given
-        writeFile("partida.sdk", {label, code, saved + "123"});
+        const std::string line = with(solutionLine(shift), {2}, '0');  // a given cell saved empty stays given
+        writeFile("partida.sdk", {label, code, line + "123"});
         game.cargar_sudoku_Click();
-        EXPECT_EQ(board(), saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine(shift))) << label;
+        EXPECT_EQ(board(), line + "|" + line + "|" + white() + "|" + givens(puzzleLine(shift))) << label;
         EXPECT_EQ(ws.checked + game.dificultadActual + game.dificultadElegida, marks + code + code);
         game.solucionar_sudoku_Click();
         EXPECT_EQ(digits(), solutionLine(shift)) << label;
