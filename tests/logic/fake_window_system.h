@@ -8,7 +8,11 @@
 
 #include "app/window_system.h"
 
-struct FakeCell { std::string text; bool bold = false, locked = false; Colour fore = colorJugador, back = fondoNormal; };
+struct FakeCell {
+    std::string text;
+    bool bold = false, locked = false;
+    Colour fore = colorJugador, back = fondoNormal;
+};
 struct ShownBox { std::string prompt, title; Buttons buttons; };
 
 class FakeWindowSystem : public WindowSystem {
@@ -31,7 +35,7 @@ public:
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
     bool cellLocked(int i) const override { return cells.at(i < 1 ? 82 : i).locked; }
     void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
-    void setMenuChecked(MenuItem item, bool on) override { checked.at(static_cast<std::size_t>(item)) = on ? 'x' : '-'; }
+    void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }
     void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override

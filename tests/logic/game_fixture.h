@@ -29,7 +29,10 @@ std::string eachCell(PerCell f)
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    return eachCell([shift](int i) { return static_cast<char>('1' + ((i - 1) / 9 * 3 + (i - 1) / 27 + (i - 1) % 9 + shift) % 9); });
+    return eachCell([shift](int i) {
+        const int k = i - 1;  // row k / 9, column k % 9
+        return static_cast<char>('1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9);
+    });
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
@@ -44,10 +47,10 @@ inline std::string with(const std::string& s, const std::vector<int>& cells, cha
     return eachCell([&](int i) { return std::count(cells.begin(), cells.end(), i) ? ch : s.at(i - 1); });
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
-inline std::string white(const std::vector<int>& cells = {}, char ch = 'w') { return with(std::string(81, 'w'), cells, ch); }
-inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] == '0' ? 'o' : 'g'; }); }
+inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
+inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] > '0' ? 'g' : 'o'; }); }
 // The board just after puzzle line p was placed on it.
-inline std::string placed(const std::string& p, const std::string& backs = white()) { return p + "|" + p + "|" + backs + "|" + givens(p); }
+inline std::string placed(const std::string& p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
 class GameTest : public ::testing::Test {
 protected:
@@ -57,9 +60,15 @@ protected:
     // the disk, 1 the flush, 2 the rename.
     struct FailingOps : SystemFileOps {
         int failing = -1, syncs = 0;
-        int write(int fd, const char* data, std::size_t size) override { return SystemFileOps::write(fd, data, failing ? size : size / 2) + (failing ? 0 : ENOSPC); }
+        int write(int fd, const char* data, std::size_t size) override
+        {
+            return failing ? SystemFileOps::write(fd, data, size) : (SystemFileOps::write(fd, data, size / 2), ENOSPC);
+        }
         int sync(int fd) override { return ++syncs, failing == 1 ? EIO : SystemFileOps::sync(fd); }
-        int rename(const std::string& from, const std::string& to) override { return failing == 2 ? EXDEV : SystemFileOps::rename(from, to); }
+        int rename(const std::string& a, const std::string& b) override
+        {
+            return failing == 2 ? EXDEV : SystemFileOps::rename(a, b);
+        }
     } ops;
     Game game{ws, ops};
 
@@ -77,12 +86,14 @@ protected:
     // puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
     void writeLibraries()
     {
-        const char* names[] = {"facil", "sol_fac", "Facil ", "medio", "sol_med", "Medio ", "dificil", "sol_dif", "Dificil "};
-        for (int n = 0; n < 6; ++n) {
+        const char* names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio", "dificil", "sol_dif", "Dificil"};
+        for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
+            const char* const* level = names + n / 2 * 3;
             std::vector<std::string> lines{"Biblioteca"};
             for (int k = 1; k <= 3; ++k)
-                lines.insert(lines.end(), {names[n / 2 * 3 + 2] + std::to_string(k), (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
-            writeFile(names[n / 2 * 3 + n % 2] + std::string(".sdk"), lines);
+                lines.insert(lines.end(),
+                             {level[2] + (" " + std::to_string(k)), (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
+            writeFile(level[n % 2] + std::string(".sdk"), lines);
         }
     }
 
@@ -97,7 +108,12 @@ protected:
     }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
-    void type(int i, int key, int then = 0) { game.cellFocusedByPlayer(i), game.Text1_KeyDown(i, key), game.cellFocusedByPlayer(then ? then : i); }
+    void type(int i, int key, int then = 0)
+    {
+        game.cellFocusedByPlayer(i);
+        game.Text1_KeyDown(i, key);
+        game.cellFocusedByPlayer(then ? then : i);
+    }
     void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 
@@ -122,6 +138,7 @@ protected:
     // The game on the board and around it: everything a refused command must leave as it was.
     std::string snapshot() const
     {
-        return board() + "|" + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|" + ws.checked;
+        return board() + "|" + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|"
+            + ws.checked;
     }
 };

@@ -5,7 +5,8 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
     const std::string ask = "Desea guardar la partida?\n", kept = ". La partida guardada anterior no se ha modificado.\n";
     const std::string failed = ask + "No se ha podido guardar la partida en " + folder.game("partida.sdk").string() + ": ";
-    // The text in cell 7, the answer, the step of the save that fails, the digit saved for cell 7 (0: the earlier game kept).
+    // The text in cell 7, the answer, the step of the save that fails, the digit saved for cell 7
+    // (0: the earlier game kept).
     const std::tuple<const char*, Answer, int, char, std::string> cases[] = {
         {"x", Answer::Yes, -1, '0', ask + "Introdueix un Nombre!\n"},  // saved without what cannot be committed
         {"5", Answer::Yes, -1, '5', ask},                              // the digit still being typed is saved
@@ -38,13 +39,16 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
 
 TEST_F(GameTest, ToolbarButtonsHelpItemsAndAbout)
 {
-    EXPECT_TRUE(Game::toolbarCommand(1) == &Game::nuevo_sudoku_Click && Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
+    EXPECT_TRUE(Game::toolbarCommand(1) == &Game::nuevo_sudoku_Click);
+    EXPECT_TRUE(Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
     for (int separatorOrNone : {-1, 0, 4, 7})
         EXPECT_FALSE(Game::toolbarCommand(separatorOrNone)) << separatorOrNone;
     ws.folder = "/juego\\de \xf1u";  // a folder's own characters are kept as they are
-    for (auto command : {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click, &Game::acerca_Click})
+    for (auto command :
+         {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click, &Game::acerca_Click})
         (game.*command)();
     const std::string at = "file://" + ws.folder + "/data/";
-    EXPECT_EQ(ws.help, std::vector<std::string>({at + "historia.htm", at + "reglas.htm", at + "resolucion.htm", at + "utilizacion.htm"}));
+    const std::vector<std::string> pages = {at + "historia.htm", at + "reglas.htm", at + "resolucion.htm", at + "utilizacion.htm"};
+    EXPECT_EQ(ws.help, pages);
     EXPECT_TRUE(ws.about);
 }

@@ -31,10 +31,12 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
         EXPECT_EQ(board() + game.dificultadActual + "|" + game.dificultadElegida + "|" + ws.status + "|" + ws.checked,
                   before + "|" + code + "|" + status + "|" + marks);
         game.nuevo_sudoku_Click();
-        EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + board(), code + code + "Nuevo SuDoku Cargado" + placed(puzzleLine(shift)));
+        EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + board(),
+                  code + code + "Nuevo SuDoku Cargado" + placed(puzzleLine(shift)));
     }
     // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
-    support::writeBytes(folder.game("facil.sdk"), std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
+    support::writeBytes(folder.game("facil.sdk"),
+                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
     game.nuevo_sudoku_Click();
     EXPECT_EQ(digits(), puzzleLine(3));
 }
@@ -48,16 +50,19 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     const auto N = &Game::nuevo_sudoku_Click, S = &Game::solucionar_sudoku_Click, R = &Game::reiniciar_sudoku_Click,
                L = &Game::cargar_sudoku_Click;
     const std::string id = game.idSudoku, good = puzzleLine(), solution = solutionLine();
+    const std::string damaged = "El fichero de sudokus @/facil.sdk está dañado o incompleto.";
     struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };  // "@/": the game folder
     const Case cases[] = {
-        {N, {"solo cabecera", "Facil 1", good}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},  // the draw may need record 2
-        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},
+        {N, {"solo cabecera", "Facil 1", good}, damaged},  // the draw may need record 2
+        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, damaged},
         {N, {"<carpeta>"}, "No se puede leer el fichero de sudokus @/facil.sdk: es una carpeta."},
         {N, {}, "No se encuentra el fichero de sudokus @/facil.sdk."},
         {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
         {S, {"x", id}, "El fichero @/sol_fac.sdk está dañado o incompleto."},
-        {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."}, {R, {}, "No se encuentra el fichero @/facil.sdk."},
-        {L, {}, "No hay partida guardada."}, {L, {"<carpeta>"}, "No se puede leer la partida guardada @/partida.sdk: es una carpeta."},
+        {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."},
+        {R, {}, "No se encuentra el fichero @/facil.sdk."},
+        {L, {}, "No hay partida guardada."},
+        {L, {"<carpeta>"}, "No se puede leer la partida guardada @/partida.sdk: es una carpeta."},
         {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Medio 1", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
@@ -69,7 +74,8 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
         const std::string before = snapshot();
         ws.boxes.clear();
         (game.*command)();
-        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + std::regex_replace(prompt, std::regex("@"), folder.root.string() + "/game") + "\n");
+        const std::string shown = std::regex_replace(prompt, std::regex("@"), folder.root.string() + "/game") + "\n";
+        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + shown);
         writeLibraries();
     }
 }
@@ -85,10 +91,12 @@ TEST_F(GameTest, WithoutALibraryTheGameStartsOnAnEmptyBoardAndCommandsSayThereIs
     other.Form_Load();
     fresh.cells[1].text = "x";
     fresh.answers = {Answer::OK, Answer::OK, Answer::OK, Answer::Yes};
-    for (auto command : {&Game::check_Click, &Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click, &Game::guardar_sudoku_Click, &Game::salir_Click})
+    for (auto command : {&Game::check_Click, &Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click,
+                         &Game::guardar_sudoku_Click, &Game::salir_Click})
         (other.*command)();
     const std::string none = "No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".\n";
-    EXPECT_EQ(fresh.prompts(), "No se encuentra el fichero de sudokus " + ws.folder + "/game/facil.sdk.\n" + none + none + none + "Desea guardar la partida?\n");
+    EXPECT_EQ(fresh.prompts(), "No se encuentra el fichero de sudokus " + ws.folder + "/game/facil.sdk.\n" + none + none
+                                   + none + "Desea guardar la partida?\n");
     EXPECT_EQ(fresh.status + fresh.cells[2].text, "Enhorabuena no tienes ningun error");
     EXPECT_TRUE(fresh.ended && !fs::exists(folder.game("partida.sdk")));
 }

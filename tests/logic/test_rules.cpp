@@ -3,7 +3,7 @@
 
 TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
 {
-    struct Case { std::vector<std::pair<int, int>> digits; Answer answer; std::vector<int> marked; std::string status; };
+    struct Case { std::vector<std::pair<int, int>> typed; Answer answer; std::vector<int> marked; std::string status; };
     const std::string none = "Enhorabuena no tienes ningun error";
     const Case cases[] = {
         {{{1, 1}, {11, 5}, {81, 9}}, Answer::OK, {50}, none},
@@ -26,7 +26,8 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         ws.boxes.clear();
         game.check_Click();
         EXPECT_EQ(ws.status + "|" + backs(), status + "|" + white(marked, 'e')) << typed[0].first;
-        EXPECT_EQ(ws.prompts(), answer == Answer::OK ? "" : "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n");
+        const std::string question = "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n";
+        EXPECT_EQ(ws.prompts(), answer == Answer::OK ? "" : question);
         EXPECT_TRUE(answer == Answer::OK || ws.boxes[0].buttons == Buttons::YesNo);
     }
     EXPECT_EQ(value(1), 0) << "out-of-range values become empty";
@@ -39,7 +40,8 @@ TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItR
     type(5, 32, 6);           // cleared
     game.solucionar_sudoku_Click();
     EXPECT_EQ(ws.status, "Sudoku Solucionado");
-    EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c') + "|" + givens(puzzleLine()));
+    const std::string corrected = with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c');
+    EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
     game.solucionar_sudoku_Click();
     EXPECT_EQ(backs(), with(std::string(81, 'c'), {2, 41, 80}, 'w')) << "solved twice: every open cell right";
 
