@@ -8,11 +8,7 @@
 
 #include "app/window_system.h"
 
-struct FakeCell {
-    std::string text;
-    bool bold = false, locked = false;
-    Colour fore = colorJugador, back = fondoNormal;
-};
+struct FakeCell { std::string text; bool bold = false, locked = false; Colour fore = colorJugador, back = fondoNormal; };
 struct ShownBox { std::string prompt, title; Buttons buttons; };
 
 class FakeWindowSystem : public WindowSystem {

@@ -52,24 +52,24 @@ inline std::string givens(const std::string& p) { return eachCell([&p](int i) { 
 // The board just after puzzle line p was placed on it.
 inline std::string placed(const std::string& p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
+// The game's file operations, of which failing makes one step fail: 0 the write, when half of the
+// bytes reached the disk, 1 the flush, 2 the rename. It counts the flushes.
+struct FailingOps : SystemFileOps {
+    using Sys = SystemFileOps;
+    int failing = -1, syncs = 0;
+    int write(int fd, const char* p, std::size_t n) override
+    {
+        return failing ? Sys::write(fd, p, n) : (Sys::write(fd, p, n / 2), ENOSPC);
+    }
+    int sync(int fd) override { return ++syncs, failing == 1 ? EIO : Sys::sync(fd); }
+    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? EXDEV : Sys::rename(a, b); }
+};
+
 class GameTest : public ::testing::Test {
 protected:
     support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
-    // Saves go through ops; failing makes one step fail: 0 the write, when half of the bytes reached
-    // the disk, 1 the flush, 2 the rename.
-    struct FailingOps : SystemFileOps {
-        int failing = -1, syncs = 0;
-        int write(int fd, const char* data, std::size_t size) override
-        {
-            return failing ? SystemFileOps::write(fd, data, size) : (SystemFileOps::write(fd, data, size / 2), ENOSPC);
-        }
-        int sync(int fd) override { return ++syncs, failing == 1 ? EIO : SystemFileOps::sync(fd); }
-        int rename(const std::string& a, const std::string& b) override
-        {
-            return failing == 2 ? EXDEV : SystemFileOps::rename(a, b);
-        }
-    } ops;
+    FailingOps ops;
     Game game{ws, ops};
 
     // Every test starts on a game just started, cell 1 focused as the window does it.

@@ -27,8 +27,8 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
         ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
-        const bool stays = answer == Answer::Cancel || failing >= 0;
-        EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, stays ? 2 : 10) << prompts;
+        const bool staysOpen = answer == Answer::Cancel || failing >= 0;
+        EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, staysOpen ? 2 : 10) << prompts;
         EXPECT_EQ(ws.prompts(), prompts);
         EXPECT_EQ(ws.boxes[0].buttons, Buttons::YesNoCancel);
         const std::string bytes = support::readBytes(folder.game("partida.sdk"));
@@ -48,7 +48,8 @@ TEST_F(GameTest, ToolbarButtonsHelpItemsAndAbout)
          {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click, &Game::acerca_Click})
         (game.*command)();
     const std::string at = "file://" + ws.folder + "/data/";
-    const std::vector<std::string> pages = {at + "historia.htm", at + "reglas.htm", at + "resolucion.htm", at + "utilizacion.htm"};
+    const std::vector<std::string> pages = {at + "historia.htm", at + "reglas.htm", at + "resolucion.htm",
+                                            at + "utilizacion.htm"};
     EXPECT_EQ(ws.help, pages);
     EXPECT_TRUE(ws.about);
 }

@@ -14,14 +14,15 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     const std::string saved = with(puzzleLine(), {81}, '3');
     EXPECT_EQ(support::readBytes(folder.game("partida.sdk")), game.idSudoku + "\r\nf\r\n" + saved + "\r\n");
     EXPECT_EQ(ws.status + backs(), "Partida guardada" + white());
-    EXPECT_TRUE(!fs::exists(folder.game("part~a1B2c3")) && fs::exists(folder.game("part~a1B2c"))) << "only its own leftovers";
+    EXPECT_TRUE(!fs::exists(folder.game("part~a1B2c3")) && fs::exists(folder.game("part~a1B2c"))) << "its own leftovers";
 
     type(1, vk::Digit0 + 6, 81);
     type(81, 32, 1);
     game.dificil_Click();
     ws.cells[7].back = fondoError;
     game.cargar_sudoku_Click();
-    EXPECT_EQ(ws.status + "|" + board(), "SuDoku Cargado|" + saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine()));
+    EXPECT_EQ(ws.status + "|" + board(),
+              "SuDoku Cargado|" + saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine()));
     EXPECT_EQ(ws.checked + game.dificultadElegida, "x--f") << "the saved game's level is checked again";
 
     // Medium, hard, and a code of no level, which reads the easy files with no menu mark changed:
