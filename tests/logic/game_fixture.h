@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,116 +13,132 @@
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 
+namespace fs = std::filesystem;
+
+// One character per cell 1..81.
+template <class PerCell>
+std::string eachCell(PerCell f)
+{
+    std::string s;
+    for (int i = 1; i <= 81; ++i)
+        s += f(i);
+    return s;
+}
+
 // A complete grid; each row is the one above shifted by three, or by one at a box border:
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    std::string s;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            s += static_cast<char>('1' + (r * 3 + r / 3 + c + shift) % 9);
-    return s;
+    return eachCell([shift](int i) {
+        const int k = i - 1;  // row k / 9, column k % 9
+        return static_cast<char>('1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9);
+    });
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
-    std::string p(81, '0');
-    for (int given : {2, 41, 80})
-        p[given - 1] = solutionLine(shift)[given - 1];
-    return p;
+    return eachCell([shift](int i) { return i == 2 || i == 41 || i == 80 ? solutionLine(shift)[i - 1] : '0'; });
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
-inline std::string with(std::string s, const std::vector<int>& cells, char ch)
+inline std::string with(const std::string& s, const std::vector<int>& cells, char ch)
 {
-    for (int i : cells)
-        s[i - 1] = ch;
-    return s;
+    return eachCell([&](int i) { return std::count(cells.begin(), cells.end(), i) ? ch : s.at(i - 1); });
 }
+// Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
+inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
+inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] > '0' ? 'g' : 'o'; }); }
+// The board just after puzzle line p was placed on it.
+inline std::string placed(const std::string& p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
+
+// The game's file operations, of which failing makes one step fail: 0 the write, when half of the
+// bytes reached the disk, 1 the flush, 2 the rename. It counts the flushes.
+struct FailingOps : SystemFileOps {
+    using Sys = SystemFileOps;
+    int failing = -1, syncs = 0;
+    int write(int fd, const char* p, std::size_t n) override
+    {
+        return failing ? Sys::write(fd, p, n) : (Sys::write(fd, p, n / 2), ENOSPC);
+    }
+    int sync(int fd) override { return ++syncs, failing == 1 ? EIO : Sys::sync(fd); }
+    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? EXDEV : Sys::rename(a, b); }
+};
 
 class GameTest : public ::testing::Test {
 protected:
     support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
-    Game game{ws};
+    FailingOps ops;
+    Game game{ws, ops};
 
-    // Every test starts on a game just started.
+    // Every test starts on a game just started, cell 1 focused as the window does it.
     void SetUp() override
     {
         ws.folder = folder.root.string();
         writeLibraries();
-        start();
-    }
-
-    // Per level, puzzles "<Level> 1" and "<Level> 2" (the ones a new game draws from) are the
-    // same puzzle, so what a test types does not depend on the draw; "<Level> 3" is another one.
-    // The shift of a puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
-    void writeLibraries()
-    {
-        const char* levels[][3] = {{"facil.sdk", "sol_fac.sdk", "Facil"}, {"medio.sdk", "sol_med.sdk", "Medio"},
-                                   {"dificil.sdk", "sol_dif.sdk", "Dificil"}};
-        for (int level = 0; level < 3; ++level) {
-            std::vector<std::string> lib{"Biblioteca"}, sol{"Soluciones"};
-            for (int k = 1; k <= 3; ++k) {
-                const std::string label = levels[level][2] + std::string(" ") + std::to_string(k);
-                lib.insert(lib.end(), {label, puzzleLine(level + (k == 3 ? 4 : 0))});
-                sol.insert(sol.end(), {label, solutionLine(level + (k == 3 ? 4 : 0))});
-            }
-            writeFile(levels[level][0], lib);
-            writeFile(levels[level][1], sol);
-        }
-    }
-    void writeFile(const std::string& name, const std::vector<std::string>& lines)
-    {
-        support::writeBytes(folder.game(name), support::crlf(lines));
-    }
-
-    // Start-up as the window does it: load, then cell 1 takes the focus.
-    void start()
-    {
         game.Form_Load();
         game.cellFocusedByPlayer(1);
     }
-    // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
-    void type(int i, int keyCode, int then = 0)
+
+    // Per level, puzzles "<Level> 1" and "<Level> 2" (those a new game draws from) are the same, so
+    // what a test types does not depend on the draw; "<Level> 3" is another one. The shift of a
+    // puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
+    void writeLibraries()
     {
-        game.cellFocusedByPlayer(i);
-        game.Text1_KeyDown(i, keyCode);
-        if (then)
-            game.cellFocusedByPlayer(then);
+        const char* names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio", "dificil", "sol_dif", "Dificil"};
+        for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
+            const char* const* level = names + n / 2 * 3;
+            std::vector<std::string> lines{"Biblioteca"};
+            for (int k = 1; k <= 3; ++k)
+                lines.insert(lines.end(),
+                             {level[2] + (" " + std::to_string(k)), (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
+            writeFile(level[n % 2] + std::string(".sdk"), lines);
+        }
     }
 
-    int value(int index) const { return game.tablero[rowOf(index)][columnOf(index)]; }
-    std::string tableroDigits() const
+    // game/<name> as CR LF lines; no lines: no file at all; the one line "<carpeta>": a folder.
+    void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        std::string s;
-        for (int k = 1; k <= 81; ++k)
-            s += static_cast<char>('0' + value(k));
-        return s;
+        fs::remove_all(folder.game(name));
+        if (lines == std::vector<std::string>{"<carpeta>"})
+            fs::create_directory(folder.game(name));
+        else if (!lines.empty())
+            support::writeBytes(folder.game(name), support::crlf(lines));
     }
-    // The 81 backgrounds as letters: w white, f focus, e error, c correct.
-    std::string backs() const
+
+    // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
+    void type(int i, int key, int then = 0)
     {
-        std::string s;
+        game.cellFocusedByPlayer(i);
+        game.Text1_KeyDown(i, key);
+        game.cellFocusedByPlayer(then ? then : i);
+    }
+    void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
+    int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
+
+    // The board, a character per cell in four parts: tablero's digits | the texts as a digit line
+    // shows them ('0' for "", '_' for " ") | the backgrounds (w white, f focus, e error, c correct) |
+    // the looks (g given: bold, red and locked; o open; ? mixed).
+    std::string board() const
+    {
+        const Colour backs[] = {fondoNormal, fondoFoco, fondoError, fondoCorrecto};
+        std::string part[4];
         for (int i = 1; i <= 81; ++i) {
-            const Colour b = ws.cells[i].back;
-            s += b == fondoNormal ? 'w' : b == fondoFoco ? 'f' : b == fondoError ? 'e' : b == fondoCorrecto ? 'c' : '?';
+            const FakeCell& c = ws.cells[i];
+            part[0] += static_cast<char>('0' + value(i));
+            part[1] += c.text.empty() ? "0" : c.text == " " ? "_" : c.text;
+            part[2] += "wfec?"[std::find(backs, backs + 4, c.back) - backs];
+            part[3] += "o??g"[c.bold + c.locked + (c.fore == colorFijo)];
         }
-        return s;
+        return part[0] + "|" + part[1] + "|" + part[2] + "|" + part[3];
     }
-    // The check marks of Facil, Medio and Dificil: "x--" for Facil alone.
-    std::string marks() const
-    {
-        std::string s;
-        for (auto item : ws.checked)
-            s += item.second ? "x" : "-";
-        return s;
-    }
-    // The game on the board, and with it everything a refused command must leave as it was.
-    std::string board() const { return tableroDigits() + "|" + game.idSudoku + "|" + ws.boardTexts() + "|" + backs(); }
+    std::string digits() const { return board().substr(0, 81); }
+    std::string backs() const { return board().substr(board().rfind('|') - 81, 81); }
+    // The game on the board and around it: everything a refused command must leave as it was.
     std::string snapshot() const
     {
-        return board() + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|" + marks();
+        return board() + "|" + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|"
+            + ws.checked;
     }
 };

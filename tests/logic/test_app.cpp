@@ -1,66 +1,55 @@
-// The exit question, the splash timer, the help pages and the About box.
-#include "app/splash.h"
+// The exit question, the toolbar's buttons, the help pages and the About box.
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
-    struct Case { std::string typed; Answer answer; bool ended; char saved; std::vector<std::string> boxes; };
-    const Case cases[] = {
-        {"5", Answer::Yes, true, '5', {"Desea guardar la partida?"}},  // the digit still being typed is saved
-        {"x", Answer::Yes, true, '0', {"Desea guardar la partida?", "Introdueix un Nombre!"}},  // saved without it
-        {"5", Answer::No, true, 0, {"Desea guardar la partida?"}},
-        {"5", Answer::Cancel, false, 0, {"Desea guardar la partida?"}},
+    const std::string ask = "Desea guardar la partida?\n", kept = ". La partida guardada anterior no se ha modificado.\n";
+    const std::string failed = ask + "No se ha podido guardar la partida en " + folder.game("partida.sdk").string() + ": ";
+    // The text in cell 7, the answer, the step of the save that fails, the digit saved for cell 7
+    // (0: the earlier game kept).
+    const std::tuple<const char*, Answer, int, char, std::string> cases[] = {
+        {"x", Answer::Yes, -1, '0', ask + "Introdueix un Nombre!\n"},  // saved without what cannot be committed
+        {"5", Answer::Yes, -1, '5', ask},                              // the digit still being typed is saved
+        {"5", Answer::No, -1, 0, ask},
+        {"5", Answer::Cancel, -1, 0, ask},
+        // A save that fails keeps the earlier saved game whole, and the game stays open rather than being lost.
+        {"5", Answer::Yes, 0, 0, failed + "el disco está lleno" + kept},
+        {"5", Answer::Yes, 1, 0, failed + "error de lectura o escritura en el disco" + kept},
+        {"5", Answer::Yes, 2, 0, failed + "el fichero temporal quedó en otro disco" + kept},
     };
-    for (const Case& c : cases) {
-        std::filesystem::remove(folder.game("partida.sdk"));
+    game.cellFocusedByPlayer(7);
+    for (const auto& [typed, answer, failing, saved, prompts] : cases) {
+        writeFile("partida.sdk", {"antes"});
+        ops.failing = failing;
         ws.ended = false;
         ws.boxes.clear();
-        game.cellFocusedByPlayer(7);
-        game.tablero[1][7] = 0;
-        ws.cells[7].text = c.typed;
-        ws.answers = {c.answer};
+        ws.cells[7].text = typed;
+        ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
-        EXPECT_EQ(ws.ended, c.ended);
-        EXPECT_EQ(cancel + game.salidaCancelada, c.ended ? 0 : 2);
-        std::vector<std::string> prompts;
-        for (const ShownBox& box : ws.boxes)
-            prompts.push_back(box.prompt);
-        EXPECT_EQ(prompts, c.boxes);
+        const bool staysOpen = answer == Answer::Cancel || failing >= 0;
+        EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, staysOpen ? 2 : 10) << prompts;
+        EXPECT_EQ(ws.prompts(), prompts);
         EXPECT_EQ(ws.boxes[0].buttons, Buttons::YesNoCancel);
-        const std::string saved = support::readBytes(folder.game("partida.sdk"));
-        EXPECT_EQ(saved.empty() ? 0 : saved[saved.size() - 2 - 81 + 6], c.saved);
+        const std::string bytes = support::readBytes(folder.game("partida.sdk"));
+        EXPECT_EQ(bytes == "antes\r\n" ? 0 : bytes.at(bytes.size() - 2 - 81 + 6), saved);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
     }
-    // Yes when the save fails: the game stays open rather than being lost.
-    ws.folder += "/no-existe";
-    ws.answers = {Answer::Yes};
-    int cancel = 0;
-    game.Form_QueryUnload(cancel);
-    EXPECT_TRUE(cancel == 1 && !ws.ended);
 }
 
-TEST(Splash, TheSecondTickShowsTheMainWindowAndHidesTheSplashOnce)
+TEST_F(GameTest, ToolbarButtonsHelpItemsAndAbout)
 {
-    FakeWindowSystem ws;
-    ws.splashShown = ws.splashTimerOn = true;
-    Form4Timer timer(ws);
-    timer.Timer1_Timer();
-    EXPECT_TRUE(ws.splashShown && ws.splashTimerOn && !ws.mainShown);
-    timer.Timer1_Timer();
-    EXPECT_TRUE(!ws.splashShown && !ws.splashTimerOn && ws.mainShown);
-    ws.splashShown = true;
-    timer.Timer1_Timer();
-    EXPECT_TRUE(ws.splashShown);
-}
-
-TEST_F(GameTest, HelpItemsOpenTheirPagesInTheDataFolderAndAboutShowsTheBox)
-{
+    EXPECT_TRUE(Game::toolbarCommand(1) == &Game::nuevo_sudoku_Click);
+    EXPECT_TRUE(Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
+    for (int separatorOrNone : {-1, 0, 4, 7})
+        EXPECT_FALSE(Game::toolbarCommand(separatorOrNone)) << separatorOrNone;
     ws.folder = "/juego\\de \xf1u";  // a folder's own characters are kept as they are
-    for (auto command : {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click})
+    for (auto command :
+         {&Game::historia_Click, &Game::reglas_Click, &Game::metodos_Click, &Game::utilizacion_Click, &Game::acerca_Click})
         (game.*command)();
     const std::string at = "file://" + ws.folder + "/data/";
-    EXPECT_EQ(ws.helpAddresses, std::vector<std::string>({at + "historia.htm", at + "reglas.htm", at + "resolucion.htm",
-                                                         at + "utilizacion.htm"}));
-    game.acerca_Click();
-    EXPECT_TRUE(ws.aboutShown);
+    const std::vector<std::string> pages = {at + "historia.htm", at + "reglas.htm", at + "resolucion.htm",
+                                            at + "utilizacion.htm"};
+    EXPECT_EQ(ws.help, pages);
+    EXPECT_TRUE(ws.about);
 }

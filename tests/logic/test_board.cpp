@@ -1,88 +1,46 @@
 // Arrow-key moves, digit entry and clearing, the focus highlight and the commit.
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeft)
+// An arrow from a cell with a text in it. The commit refuses anything but a digit or nothing:
+// the message, the focus back in the cell, which ends white; and so again at each try to leave.
+TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACellRefused)
 {
-    struct Move { int from, key, to; };
-    const Move moves[] = {
-        {1, vk::Left, 9},  {10, vk::Left, 18}, {11, vk::Left, 10}, {9, vk::Right, 1}, {81, vk::Right, 73},
-        {1, vk::Up, 73},   {9, vk::Up, 81},    {10, vk::Up, 1},    {73, vk::Down, 1}, {81, vk::Down, 9},
-        {72, vk::Down, 81}, {41, vk::Down, 50},  // 41 is given: arrows leave given cells too
+    const std::tuple<int, int, int, const char*> moves[] = {
+        {1, vk::Left, 9, "6"},   {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"}, {9, vk::Right, 1, "6"},
+        {81, vk::Right, 73, "6"}, {1, vk::Up, 73, "6"},   {9, vk::Up, 81, "6"},    {10, vk::Up, 1, "6"},
+        {73, vk::Down, 1, "6"},  {81, vk::Down, 9, "6"},  {72, vk::Down, 81, "6"},
+        {41, vk::Down, 50, "9"},  // 41 is given: arrows leave given cells too
+        {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
     };
-    for (const Move& m : moves) {
-        game.cellFocusedByPlayer(m.from);
-        ws.cells[m.from].back = fondoError;
-        if (!ws.cells[m.from].locked)
-            ws.cells[m.from].text = "6";
-        game.Text1_KeyDown(m.from, m.key);
-        EXPECT_EQ(ws.focused, m.to) << m.from << " key " << m.key;
-        EXPECT_EQ(game.celdaActualTxt, std::to_string(m.to));
-        EXPECT_EQ(game.celdaActual, m.to);
-        EXPECT_EQ(backs(), with(std::string(81, 'w'), {m.to}, 'f')) << m.from;
-        EXPECT_EQ(value(m.from), ws.cells[m.from].locked ? 9 : 6) << m.from;
-    }
-}
-
-TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndLeaveGivenCellsAlone)
-{
-    struct Key { int code; std::string before, after; };
-    const Key keys[] = {
-        {vk::Digit0 + 7, "3", "7"}, {vk::Numpad0 + 7, "3", "7"}, {vk::Numpad0 + 9, "", "9"}, {vk::Digit0 + 1, " ", "1"},
-        {vk::Digit0, "3", " "}, {vk::Numpad0, "3", " "}, {32, "3", " "}, {8, "", " "}, {'A', "4", " "},
-        {vk::RightWindows, "4", " "}, {112, "4", " "}, {vk::Enter, "4", "4"}, {vk::Escape, "4", "4"},
-        {vk::Shift, "4", "4"}, {vk::Control, "4", "4"}, {vk::Alt, "4", "4"}, {vk::CapsLock, "4", "4"},
-        {vk::NumLock, "4", "4"}, {vk::LeftWindows, "4", "4"}, {vk::ContextMenu, "4", "4"},
-    };
-    for (const Key& k : keys) {
-        ws.cells[5].text = k.before;
-        game.Text1_KeyDown(5, k.code);
-        game.Text1_KeyDown(2, k.code);
-        EXPECT_EQ(ws.cells[5].text + ws.cells[2].text, k.after + "2") << "key " << k.code;
-    }
-    EXPECT_EQ(value(5), 0) << "typing alone does not reach tablero";
-    EXPECT_EQ(ws.focused, 1) << "no key but an arrow moves the focus";
-}
-
-TEST_F(GameTest, TheCommitStoresDigitsAndEmptiesAndRefusesAnythingElse)
-{
-    struct Commit { int cell; std::string text; int stored; };
-    const Commit commits[] = {{10, "4", 4}, {81, "9", 9}, {9, "", 0}, {12, " ", 0}, {13, "x", 5}, {14, "0", 5}};
-    for (const Commit& c : commits) {
-        game.tablero[rowOf(c.cell)][columnOf(c.cell)] = 5;
-        ws.cells[c.cell].text = c.text;
-        game.cellFocusedByPlayer(c.cell);
-        game.cellFocusedByPlayer(c.cell);  // back from a menu, a box or another window: no commit
-        EXPECT_EQ(value(c.cell), 5);
+    for (auto [from, key, to, text] : moves) {
         ws.boxes.clear();
-        game.cellFocusedByPlayer(c.cell == 81 ? 80 : 81);
-        EXPECT_EQ(value(c.cell), c.stored) << c.text;
-        EXPECT_EQ(ws.cells[c.cell].text, c.text);
-        if (c.stored == 5) {  // refused: the message, the focus back, the cell white
-            ASSERT_EQ(ws.boxes.size(), 1u) << c.text;
-            EXPECT_EQ(ws.boxes[0].prompt + "|" + ws.boxes[0].title, "Introdueix un Nombre!|");
-            EXPECT_EQ(ws.focused, c.cell);
-            EXPECT_EQ(game.celdaActual, c.cell);
-            EXPECT_EQ(backs(), std::string(81, 'w'));
-            game.Text1_KeyDown(c.cell, vk::Right);  // and again at each try to leave
-            EXPECT_EQ(ws.boxes.size(), 2u);
-            ws.cells[c.cell].text = "";
-        } else {
-            EXPECT_TRUE(ws.boxes.empty()) << c.text;
-        }
+        game.cellFocusedByPlayer(from);  // the second time in a cell refused: no commit, no message
+        ws.cells[from].back = fondoError;
+        ws.cells[from].text = text;
+        game.Text1_KeyDown(from, key);
+        const bool refused = to == from;
+        EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt == std::to_string(to)) << from;
+        EXPECT_EQ(backs() + ws.prompts(), refused ? white() + "Introdueix un Nombre!\n" : white({to}, 'f')) << from;
+        EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
+        EXPECT_TRUE(ws.boxes.empty() || ws.boxes[0].title.empty());
     }
 }
 
-TEST(BoardBeforeFocus, CommandsSkipTheCommitWhileNoCellHadTheFocus)
+// A key in cell 5, which held "3", and in the given cell 2; then the player leaves cell 5.
+TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
 {
-    support::ProgramFolder folder("sin-foco");
-    FakeWindowSystem ws;
-    ws.folder = folder.root.string();
-    Game game(ws);
-    ws.cells[1].text = "x";
-    ws.answers = {Answer::OK, Answer::Yes};
-    for (auto command : {&Game::check_Click, &Game::guardar_sudoku_Click, &Game::salir_Click})
-        (game.*command)();
-    ASSERT_EQ(ws.boxes.size(), 2u) << "no puzzle to save, and the exit question";
-    EXPECT_NE(ws.boxes[0].prompt, "Introdueix un Nombre!");
-    EXPECT_TRUE(ws.ended);
+    const std::pair<int, char> keys[] = {
+        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'},
+        {vk::Digit0, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {32, ' '}, {8, ' '}, {'A', ' '},
+        {vk::RightWindows, ' '}, {112, ' '}, {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'},
+        {vk::Control, '3'}, {vk::Alt, '3'}, {vk::CapsLock, '3'}, {vk::NumLock, '3'}, {vk::LeftWindows, '3'},
+        {vk::ContextMenu, '3'},
+    };
+    for (auto [code, after] : keys) {
+        ws.cells[5].text = "3";
+        type(5, code, 6);
+        game.Text1_KeyDown(2, code);
+        const std::string expected{after, '2', after == ' ' ? '0' : after};
+        EXPECT_EQ(ws.cells[5].text + ws.cells[2].text + std::to_string(value(5)), expected) << code;
+    }
 }

@@ -1,99 +1,99 @@
-// Start-up, the random draw, new game, the difficulty commands and damaged libraries.
-#include <set>
+// Start-up, the random draw, new game, the difficulty commands, and files that do not fit.
+#include <regex>
 
 #include "tests/logic/game_fixture.h"
 
-TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndANewGameRewritesEveryCell)
+TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
-    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + marks(), "ffx--");
-    EXPECT_TRUE(game.idSudoku == "Facil 1" || game.idSudoku == "Facil 2") << game.idSudoku;
-    EXPECT_EQ(ws.status, "Bienbenido a Cuadrix! Todo listo para jugar");
-    EXPECT_TRUE(ws.splashShown && ws.splashTimerOn && ws.boxes.empty());
-    EXPECT_EQ(backs(), "f" + std::string(80, 'w'));
-    for (FakeCell& cell : ws.cells)
-        cell = {"x", true, colorFijo, fondoError, true};
-    game.nuevo_sudoku_Click();
-    const std::string p = puzzleLine();
-    EXPECT_EQ(tableroDigits(), p);
-    for (int k = 1; k <= 81; ++k) {
-        const FakeCell& cell = ws.cells[k];
-        const bool given = p[k - 1] != '0';
-        EXPECT_EQ(cell.text, given ? p.substr(k - 1, 1) : "") << k;
-        EXPECT_TRUE(cell.bold == given && cell.locked == given && cell.fore == (given ? colorFijo : colorJugador)) << k;
-    }
-}
-
-TEST_F(GameTest, TheDrawGivesPuzzleOneOrTwoOnly)
-{
-    std::set<std::string> seen;
-    for (int n = 0; n < 200; ++n) {
+    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status, "ffBienbenido a Cuadrix! Todo listo para jugar");
+    EXPECT_TRUE(ws.splash && ws.splashTimer && ws.boxes.empty());
+    EXPECT_EQ(board(), placed(puzzleLine(), white({1}, 'f')));
+    for (int n = 0; n < 20; ++n) {  // puzzles 1 and 2 are the same, so whichever the clock draws
+        ASSERT_TRUE(game.idSudoku == "Facil 1" || game.idSudoku == "Facil 2") << game.idSudoku;
+        ws.cells.fill({"x", true, true, colorFijo, fondoError});
         game.nuevo_sudoku_Click();
-        seen.insert(game.idSudoku);
+        ASSERT_EQ(board(), placed(puzzleLine()));
     }
-    EXPECT_EQ(seen, (std::set<std::string>{"Facil 1", "Facil 2"}));
-}
-
-TEST_F(GameTest, DifficultyCommandsTakeEffectAtTheNextNewGame)
-{
-    struct Choice { void (Game::*command)(); std::string code, status, marks; };
+    // The difficulty commands take effect at the next new game.
+    struct Choice { void (Game::*command)(); std::string code, status, marks; int shift; };
     const Choice choices[] = {
-        {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x"},
-        {&Game::medio_Click, "m", "Dificultad: Media, nueva partida para cambiar", "-x-"},
-        {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--"},
+        {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 2},
+        {&Game::medio_Click, "m", "Dificultad: Media, nueva partida para cambiar", "-x-", 1},
+        {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--", 0},
     };
-    for (const Choice& c : choices) {
+    for (const auto& [command, code, status, marks, shift] : choices) {
         ws.cells[5].back = fondoError;
-        const std::string before = board(), actual = game.dificultadActual;
-        (game.*c.command)();
-        EXPECT_EQ(board() + game.dificultadActual, before + actual);
-        EXPECT_EQ(game.dificultadElegida + "|" + ws.status + "|" + marks(), c.code + "|" + c.status + "|" + c.marks);
+        const std::string before = board() + game.dificultadActual;
+        (game.*command)();
+        EXPECT_EQ(board() + game.dificultadActual + "|" + game.dificultadElegida + "|" + ws.status + "|" + ws.checked,
+                  before + "|" + code + "|" + status + "|" + marks);
         game.nuevo_sudoku_Click();
-        EXPECT_EQ(game.dificultadActual + game.dificultadElegida, c.code + c.code);
-        EXPECT_EQ(tableroDigits(), puzzleLine(c.code == "f" ? 0 : c.code == "m" ? 1 : 2));
-        EXPECT_EQ(ws.status, "Nuevo SuDoku Cargado");
-        EXPECT_EQ(backs(), std::string(81, 'w'));
+        EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + board(),
+                  code + code + "Nuevo SuDoku Cargado" + placed(puzzleLine(shift)));
     }
+    // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
+    support::writeBytes(folder.game("facil.sdk"),
+                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
+    game.nuevo_sudoku_Click();
+    EXPECT_EQ(digits(), puzzleLine(3));
 }
 
-TEST_F(GameTest, ADamagedLibraryIsReportedAndChangesNothing)
+// Each command reads its file whole before it changes anything: one that does not fit is
+// reported and leaves the game as it was.
+TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
 {
-    const std::string good = puzzleLine();
-    const std::vector<std::vector<std::string>> libraries = {
-        {"solo cabecera", "Facil 1", good},  // the draw may need record 2
-        {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)},
-        {"cabecera", "Facil 1", "x" + good.substr(1), "Facil 2", good},
-        {"cabecera"},
-        {},  // no file at all
+    type(1, vk::Digit0 + 4, 12);
+    ws.cells[6].back = fondoError;
+    const auto N = &Game::nuevo_sudoku_Click, S = &Game::solucionar_sudoku_Click, R = &Game::reiniciar_sudoku_Click,
+               L = &Game::cargar_sudoku_Click;
+    const std::string id = game.idSudoku, good = puzzleLine(), solution = solutionLine();
+    const std::string damaged = "El fichero de sudokus @/facil.sdk está dañado o incompleto.";
+    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };  // "@/": the game folder
+    const Case cases[] = {
+        {N, {"solo cabecera", "Facil 1", good}, damaged},  // the draw may need record 2
+        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, damaged},
+        {N, {"<carpeta>"}, "No se puede leer el fichero de sudokus @/facil.sdk: es una carpeta."},
+        {N, {}, "No se encuentra el fichero de sudokus @/facil.sdk."},
+        {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
+        {S, {"x", id}, "El fichero @/sol_fac.sdk está dañado o incompleto."},
+        {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."},
+        {R, {}, "No se encuentra el fichero @/facil.sdk."},
+        {L, {}, "No hay partida guardada."},
+        {L, {"<carpeta>"}, "No se puede leer la partida guardada @/partida.sdk: es una carpeta."},
+        {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
+        {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
+        {L, {"Medio 1", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
+        {L, {"Nadie", "m", good}, "El sudoku buscado no está en el fichero @/medio.sdk."},
+        {L, {"Facil 1 ", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
     };
-    for (const auto& lines : libraries) {
-        writeFile("facil.sdk", lines);
-        if (lines.empty())
-            std::filesystem::remove(folder.game("facil.sdk"));
-        ws.cells[5].text = "7";
-        ws.cells[6].back = fondoError;
+    for (const auto& [command, lines, prompt] : cases) {
+        writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : "facil.sdk", lines);
         const std::string before = snapshot();
         ws.boxes.clear();
-        game.nuevo_sudoku_Click();
-        EXPECT_EQ(snapshot(), before) << lines.size();
-        ASSERT_EQ(ws.boxes.size(), 1u);
-        EXPECT_NE(ws.boxes[0].prompt.find("facil.sdk"), std::string::npos);
+        (game.*command)();
+        const std::string shown = std::regex_replace(prompt, std::regex("@"), folder.root.string() + "/game") + "\n";
+        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + shown);
+        writeLibraries();
     }
-    // A library with LF line ends and a puzzle line longer than 81 characters reads well.
-    support::writeBytes(folder.game("facil.sdk"), "x\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
-    game.nuevo_sudoku_Click();
-    EXPECT_EQ(tableroDigits(), puzzleLine(3));
 }
 
-TEST_F(GameTest, WithoutALibraryTheGameStartsOnAnEmptyBoardAndSaysSoWhenAPuzzleIsNeeded)
+// Before any cell had the focus there is nothing to commit; with no puzzle on the board restart,
+// solve and save only say so, and the exit saves nothing.
+TEST_F(GameTest, WithoutALibraryTheGameStartsOnAnEmptyBoardAndCommandsSayThereIsNoPuzzle)
 {
-    std::filesystem::remove(folder.game("facil.sdk"));
+    writeFile("facil.sdk", {});
     FakeWindowSystem fresh;
     fresh.folder = ws.folder;
     Game other(fresh);
     other.Form_Load();
-    EXPECT_EQ(fresh.boardTexts() + fresh.status, std::string(81, '.') + "Bienbenido a Cuadrix! Todo listo para jugar");
-    for (auto command : {&Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click, &Game::guardar_sudoku_Click})
+    fresh.cells[1].text = "x";
+    fresh.answers = {Answer::OK, Answer::OK, Answer::OK, Answer::Yes};
+    for (auto command : {&Game::check_Click, &Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click,
+                         &Game::guardar_sudoku_Click, &Game::salir_Click})
         (other.*command)();
-    EXPECT_EQ(fresh.boxes.size(), 4u) << "the library at start-up, then one box for each command";
-    EXPECT_FALSE(std::filesystem::exists(folder.game("partida.sdk")));
+    const std::string none = "No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".\n";
+    EXPECT_EQ(fresh.prompts(), "No se encuentra el fichero de sudokus " + ws.folder + "/game/facil.sdk.\n" + none + none
+                                   + none + "Desea guardar la partida?\n");
+    EXPECT_EQ(fresh.status + fresh.cells[2].text, "Enhorabuena no tienes ningun error");
+    EXPECT_TRUE(fresh.ended && !fs::exists(folder.game("partida.sdk")));
 }
