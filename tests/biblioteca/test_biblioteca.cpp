@@ -98,9 +98,9 @@ TEST_F(Biblioteca, AnAppendKilledBetweenItsTwoWritesIsUndoneByTheNextImport)
     std::vector<biblioteca::NewPuzzle> puzzles{{p, swapped(lines("sol_fac.sdk")[2]), {}}};
     EXPECT_ANY_THROW(biblioteca::appendPuzzles(game, levels()[0], puzzles, ops));
 
-    // The import file: a comment, the new puzzle with a dot for an empty cell and spaces around, a known puzzle.
+    // The import file: a comment, the new puzzle with a dot for an empty cell and blanks around, a known puzzle.
     writeBytes(folder.root / "nuevos.txt",
-               "# comentario\n " + std::string(p).replace(p.find('0'), 1, ".") + "\t\n" + lines("medio.sdk")[4] + "\n");
+               "# comentario\n \t" + std::string(p).replace(p.find('0'), 1, ".") + "\t\n" + lines("medio.sdk")[4] + "\n");
     const std::string out = run({"importar", (folder.root / "nuevos.txt").string(), "--dificultad=f", "--carpeta", game.string()})
                           + run({"generar", "--dificultad", "d", "--cantidad", "2", "--semilla", "7", "--carpeta", game.string()});
     for (const char* said : {"borrado @/fa~", "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031»",
