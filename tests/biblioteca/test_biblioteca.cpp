@@ -41,7 +41,7 @@ TEST_F(Biblioteca, ComprobarFindsEachDamageAtItsLine)
         {"medio.sdk", [](Lines& l) { l[4].pop_back(); }, "@/medio.sdk:5: la línea del sudoku «Medio 002» no empieza por 81 cifras"},
         {"sol_med.sdk", [](Lines& l) { l.resize(59); }, "@/medio.sdk:60: falta la solución de «Medio 030»"},
         {"sol_med.sdk", [](Lines& l) { l[0] = "Medio 002"; }, "@/sol_med.sdk:1: la etiqueta «Medio 002» de medio.sdk es igual a la cabecera"},
-        {"sol_dif.sdk", [](Lines& l) { std::swap(l[2][79], l[2][80]); }, "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida"},
+        {"sol_dif.sdk", [](Lines& l) { std::swap(l[2][79], l[2][80]); }, "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida: la columna 8 repite"},
         {"sol_fac.sdk", [](Lines& l) { l[2] = l[4]; }, "@/sol_fac.sdk:3: la solución de «Facil 001» no respeta"},
         {"sol_fac.sdk", [](Lines& l) { l[5] += "\n"; }, "@/sol_fac.sdk:6: la línea termina en LF sin CR"},
         {"dificil.sdk", [this](Lines& l) { l[4] = lines("facil.sdk")[2]; }, "@/dificil.sdk:5: el sudoku «Dificil 002» ya está en facil.sdk"},
@@ -105,7 +105,8 @@ TEST_F(Biblioteca, AnAppendKilledBetweenItsTwoWritesIsUndoneByTheNextImport)
                           + run({"generar", "--dificultad", "d", "--cantidad", "2", "--semilla", "7", "--carpeta", game.string()});
     for (const char* said : {"borrado @/fa~", "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031»",
                              "nuevos.txt:2: añadido como «Facil 031»", "Generados 2 sudokus en dificil.sdk",
-                             "nuevos.txt:3: rechazado: ya está en la biblioteca (medio.sdk, «Medio 002»)"})
+                             "nuevos.txt:3: rechazado: ya está en la biblioteca (medio.sdk, «Medio 002»)",
+                             "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 1 rechazado."})
         EXPECT_NE(out.find(at(said)), std::string::npos) << said << "\n" << out;
     EXPECT_NE(run({"comprobar", game.string()}).find("ningún problema"), std::string::npos);
 }
