@@ -20,24 +20,19 @@ bool operator==(const FakeCell& a, const FakeCell& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const support::ProgramFolder folder("fuzz");
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::string code(1, "fmdx"[size % 4]);
+    const support::ProgramFolder folder("fuzz");
+    const std::string input(reinterpret_cast<const char*>(data), size), code(1, "fmdx"[size % 4]);
     const std::string names[] = {"partida.sdk", fileName(levelOf(code).libraryNom), fileName(levelOf(code).solutionNom)};
-    std::filesystem::remove_all(folder.root / "game");
-    std::filesystem::create_directory(folder.root / "game");
-    for (std::size_t k = 0, start = 0; k < 3 && start <= input.size(); ++k) {
-        const std::size_t end = k < 2 ? std::min(input.find("@@@@", start), input.size()) : input.size();
+    for (std::size_t k = 0, start = 0, end = 0; k < 3 && start <= size; ++k, start = end + 4) {
+        end = k < 2 ? std::min(input.find("@@@@", start), size) : size;
         support::writeBytes(folder.game(names[k]), input.substr(start, end - start));
-        start = end + 4;
     }
     for (const auto command : {&Game::nuevo_sudoku_Click, &Game::cargar_sudoku_Click, &Game::solucionar_sudoku_Click,
                                &Game::reiniciar_sudoku_Click}) {
         FakeWindowSystem ws;
         Game game(ws);
         const auto state = [&] {
-            return std::make_tuple(game.tablero, game.idSudoku, game.dificultadActual, game.dificultadElegida,
-                                   ws.cells, ws.status, ws.checked);
+            return std::make_tuple(game.tablero, game.idSudoku, game.dificultadActual, game.dificultadElegida, ws.cells, ws.status, ws.checked);
         };
         // A game in progress, on the saved game's label (which solve and restart look for): a digit typed in a cell,
         // a cell marked wrong.
@@ -57,9 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int k = 1; k <= 81 && !failed; ++k) {
             const int digit = game.tablero[rowOf(k)][columnOf(k)];
             const FakeCell& cell = ws.cells[k];
-            const bool given = digit != 0;
-            ok = ok && cell.text == (given ? std::to_string(digit) : "");
-            ok = ok && (!placesPuzzle || (cell.locked == given && cell.bold == given && (cell.fore == colorFijo) == given));
+            ok = ok && cell.text == (digit ? std::to_string(digit) : "");
+            ok = ok && (!placesPuzzle || (cell.locked == !!digit && cell.bold == !!digit && (cell.fore == colorFijo) == !!digit));
         }
         if (!ok)
             std::abort();
