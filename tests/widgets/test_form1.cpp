@@ -136,6 +136,7 @@ TEST_F(WidgetTest, ToolbarButtonsAreTheMenuActionsWithTheirOwnText)
         EXPECT_EQ(form->toolbar()->widgetForAction(action)->focusPolicy(), Qt::NoFocus);
     }
     EXPECT_EQ(buttons, 5);
+    EXPECT_TRUE(form->menuItem("medio")->isChecked() && !form->menuItem("facil")->isChecked());
     qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(form->toolbarButton(1)))->click();
     EXPECT_EQ(form->statusLine()->text().toStdString() + form->game().dificultadActual, "Nuevo SuDoku Cargadom");
 }
