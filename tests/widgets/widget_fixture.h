@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <deque>
 #include <memory>
 
 #include "app/data_files.h"
@@ -17,27 +16,23 @@ class WidgetTest : public ::testing::Test {
 protected:
     std::unique_ptr<Form1> form;
     QStringList prompts;
-    std::deque<Answer> answers;
+    QList<Answer> answers;  // for the next boxes; OK when none is left
 
     void SetUp() override
     {
         form = std::make_unique<Form1>(executableFolder().value());
         form->setMessageBoxFunction([this](const QString& prompt, const QString&, Buttons) {
             prompts << prompt;
-            if (answers.empty())
-                return Answer::OK;
-            const Answer answer = answers.front();
-            answers.pop_front();
-            return answer;
+            return answers.isEmpty() ? Answer::OK : answers.takeFirst();
         });
         form->start();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->game().celdaActual == 1; }));
     }
 
-    void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void key(Qt::Key qtKey)
     {
-        QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(qtKey), modifiers);
+        QTest::keyClick(form->windowHandle(), qtKey);
         settle();
     }
     // A mouse click on cell i; the window reports the focus once Qt has finished moving it.
@@ -60,11 +55,5 @@ protected:
     // The first open and the first given cell of the puzzle on the board.
     int openCell() const { return firstCell(false); }
     int givenCell() const { return firstCell(true); }
-    int firstCell(bool locked) const
-    {
-        int i = 1;
-        while (i < 81 && form->Text1(i)->isLocked() != locked)
-            ++i;
-        return i;
-    }
+    int firstCell(bool locked, int i = 1) const { return form->Text1(i)->isLocked() == locked ? i : firstCell(locked, i + 1); }
 };
