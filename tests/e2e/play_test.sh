@@ -66,15 +66,14 @@ pids+=($game)
 check "the main window appears and the splash goes" wait_for 8 bash -c "[ \$(xdotool search --onlyvisible --name '^Cuadrix!$' | wc -l) = 1 ]"
 wid=$(window_of_width 474)
 # The window's inside on the screen (xwininfo, unlike xdotool, is exact under a window manager).
-win_x=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print $NF}')
-win_y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ {print $NF}')
+read -r win_x win_y < <(xwininfo -id "$wid" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}')
 shot
 # The client area starts where the warm background starts below the menu bar.
 client_y=$((win_y + $(convert "$work/shot.png" -crop "1x80+$((win_x + 470))+$win_y" txt:- | awk -F'[,:]' '/#FFE0C0/ {print $2; exit}')))
 focus_colour=$(pixel $((win_x + 300)) $((win_y + 5)))
 white=255,255,255 light_red=255,192,192 light_green=192,255,192
-check "cell 1 is a red given digit with the focus colour" eval 'red 1 && background_is 1 "$focus_colour"'
-check "the focus colour is not white, and cell 2 is empty" eval '[ "$focus_colour" != "$white" ] && empty 2'
+check "cell 1 is a red given digit with the focus colour, which is not white, and cell 2 is empty" \
+    eval 'red 1 && background_is 1 "$focus_colour" && [ "$focus_colour" != "$white" ] && empty 2'
 
 key Right 7 Down
 shot
@@ -112,8 +111,7 @@ xdotool windowactivate --sync "$wid"
 key ctrl+s Return
 wait_for 5 bash -c "! kill -0 $game 2>/dev/null"
 wait "$game"
-status=$?
-check "the program ended with 0" test "$status" = 0
+check "the program ended with 0" test $? = 0
 check "the exit saved the solved game" grep -q "^$solution"$'\r$' "$folder/game/partida.sdk"
 
 ((failures)) && cat "$work/stderr" >&2
