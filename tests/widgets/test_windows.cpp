@@ -64,11 +64,7 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
     };
     press(about->cmdSysInfo(), Qt::Key_Return);  // its message, and the box stays
     EXPECT_EQ(prompts, QStringList({QString::fromUtf8("La información del sistema no está disponible en este momento")}));
-    press(about->cmdSysInfo(), Qt::Key_Escape);  // "Aceptar"
-    EXPECT_TRUE(about.isNull());
-    form->menuItem("acerca")->trigger();
-    about = form->aboutBox();
-    press(about, Qt::Key_Enter);  // "Aceptar", away from the buttons
+    press(about->cmdSysInfo(), Qt::Key_Escape);  // "Aceptar", whichever button has the focus
     EXPECT_TRUE(about.isNull());
 }
 
