@@ -19,7 +19,7 @@ public:
     std::string status, folder;
     std::vector<ShownBox> boxes;
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
-    bool splash = false, splashTimer = false, ended = false, about = false;
+    bool splash = false, splashTimer = false, ended = false;
     std::vector<std::string> help;
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
@@ -48,7 +48,7 @@ public:
     void startSplashTimer() override { splashTimer = true; }
     void stopSplashTimer() override { splashTimer = false; }
     void showHelp(const std::string& address) override { help.push_back(address); }
-    void showAbout() override { about = true; }
+    void showAbout() override {}
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
 

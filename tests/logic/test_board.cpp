@@ -22,7 +22,6 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt == std::to_string(to)) << from;
         EXPECT_EQ(backs() + ws.prompts(), refused ? white() + "Introdueix un Nombre!\n" : white({to}, 'f')) << from;
         EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
-        EXPECT_TRUE(ws.boxes.empty() || ws.boxes[0].title.empty());
     }
 }
 
@@ -30,11 +29,9 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
 TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
 {
     const std::pair<int, char> keys[] = {
-        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'},
-        {vk::Digit0, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {32, ' '}, {8, ' '}, {'A', ' '},
-        {vk::RightWindows, ' '}, {112, ' '}, {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'},
-        {vk::Control, '3'}, {vk::Alt, '3'}, {vk::CapsLock, '3'}, {vk::NumLock, '3'}, {vk::LeftWindows, '3'},
-        {vk::ContextMenu, '3'},
+        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'}, {vk::Digit0, ' '},
+        {vk::Digit0 + 10, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {8, ' '}, {'A', ' '}, {112, ' '},
+        {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'}, {vk::CapsLock, '3'}, {vk::ContextMenu, '3'},
     };
     for (auto [code, after] : keys) {
         ws.cells[5].text = "3";
