@@ -3,6 +3,7 @@
 
 #include <array>
 #include <deque>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,8 @@ class FakeWindowSystem : public WindowSystem {
 public:
     std::array<FakeCell, 82> cells;  // 1..81; any other number the game names fails the test
     int focused = 0;                 // the cell the game last put the keyboard focus on
-    std::string checked = "???";     // Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set
-    std::string status, folder;
+    // The marks of Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set.
+    std::string checked = "???", status, folder;
     std::vector<ShownBox> boxes;
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
     bool splash = false, splashTimer = false, ended = false;
@@ -55,9 +56,7 @@ public:
     // The prompts of the boxes shown, each ended by a line end.
     std::string prompts() const
     {
-        std::string s;
-        for (const ShownBox& box : boxes)
-            s += box.prompt + "\n";
-        return s;
+        return std::accumulate(boxes.begin(), boxes.end(), std::string(),
+                               [](const std::string& s, const ShownBox& box) { return s + box.prompt + "\n"; });
     }
 };

@@ -93,13 +93,11 @@ protected:
         }
     }
 
-    // game/<name> as CR LF lines; no lines: no file at all; the one line "<carpeta>": a folder.
+    // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        fs::remove_all(folder.game(name));
-        if (lines == std::vector<std::string>{"<carpeta>"})
-            fs::create_directory(folder.game(name));
-        else if (!lines.empty())
+        fs::remove(folder.game(name));
+        if (!lines.empty())
             support::writeBytes(folder.game(name), support::crlf(lines));
     }
 
