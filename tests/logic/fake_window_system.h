@@ -3,6 +3,7 @@
 
 #include <array>
 #include <deque>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,11 @@ class FakeWindowSystem : public WindowSystem {
 public:
     std::array<FakeCell, 82> cells;  // 1..81; any other number the game names fails the test
     int focused = 0;                 // the cell the game last put the keyboard focus on
-    std::string checked = "???";     // Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set
-    std::string status, folder;
+    // The marks of Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set.
+    std::string checked = "???", status, folder;
     std::vector<ShownBox> boxes;
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
-    bool splash = false, splashTimer = false, ended = false, about = false;
+    bool splash = false, splashTimer = false, ended = false;
     std::vector<std::string> help;
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
@@ -48,16 +49,14 @@ public:
     void startSplashTimer() override { splashTimer = true; }
     void stopSplashTimer() override { splashTimer = false; }
     void showHelp(const std::string& address) override { help.push_back(address); }
-    void showAbout() override { about = true; }
+    void showAbout() override {}
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
 
     // The prompts of the boxes shown, each ended by a line end.
     std::string prompts() const
     {
-        std::string s;
-        for (const ShownBox& box : boxes)
-            s += box.prompt + "\n";
-        return s;
+        return std::accumulate(boxes.begin(), boxes.end(), std::string(),
+                               [](const std::string& s, const ShownBox& box) { return s + box.prompt + "\n"; });
     }
 };

@@ -15,13 +15,13 @@
 
 namespace fs = std::filesystem;
 
-// One character per cell 1..81.
+// One character per cell, f taking the cell's place 0..80 in rows from the top-left corner.
 template <class PerCell>
 std::string eachCell(PerCell f)
 {
     std::string s;
-    for (int i = 1; i <= 81; ++i)
-        s += f(i);
+    for (int k = 0; k < 81; ++k)
+        s += static_cast<char>(f(k));
     return s;
 }
 
@@ -29,38 +29,34 @@ std::string eachCell(PerCell f)
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    return eachCell([shift](int i) {
-        const int k = i - 1;  // row k / 9, column k % 9
-        return static_cast<char>('1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9);
-    });
+    return eachCell([shift](int k) { return '1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9; });
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
-    return eachCell([shift](int i) { return i == 2 || i == 41 || i == 80 ? solutionLine(shift)[i - 1] : '0'; });
+    return eachCell([shift](int k) { return k == 1 || k == 40 || k == 79 ? solutionLine(shift)[k] : '0'; });
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
-inline std::string with(const std::string& s, const std::vector<int>& cells, char ch)
+inline std::string with(std::string s, const std::vector<int>& cells, char ch)
 {
-    return eachCell([&](int i) { return std::count(cells.begin(), cells.end(), i) ? ch : s.at(i - 1); });
+    for (int i : cells)
+        s.at(i - 1) = ch;
+    return s;
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
-inline std::string givens(const std::string& p) { return eachCell([&p](int i) { return p[i - 1] > '0' ? 'g' : 'o'; }); }
+inline std::string givens(const std::string& p) { return eachCell([&p](int k) { return p[k] > '0' ? 'g' : 'o'; }); }
 // The board just after puzzle line p was placed on it.
-inline std::string placed(const std::string& p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
+inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
-// The game's file operations, of which failing makes one step fail: 0 the write, when half of the
-// bytes reached the disk, 1 the flush, 2 the rename. It counts the flushes.
+// The game's file operations, of which one step can fail: 0 the write, 1 the flush, 2 the rename.
+// It counts the flushes.
 struct FailingOps : SystemFileOps {
     using Sys = SystemFileOps;
     int failing = -1, syncs = 0;
-    int write(int fd, const char* p, std::size_t n) override
-    {
-        return failing ? Sys::write(fd, p, n) : (Sys::write(fd, p, n / 2), ENOSPC);
-    }
+    int write(int fd, const char* p, std::size_t n) override { return failing ? Sys::write(fd, p, n) : ENOSPC; }
     int sync(int fd) override { return ++syncs, failing == 1 ? EIO : Sys::sync(fd); }
     int rename(const std::string& a, const std::string& b) override { return failing == 2 ? EXDEV : Sys::rename(a, b); }
 };
@@ -86,24 +82,22 @@ protected:
     // puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
     void writeLibraries()
     {
-        const char* names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio", "dificil", "sol_dif", "Dificil"};
+        const std::string names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio",
+                                     "dificil", "sol_dif", "Dificil"};
         for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
-            const char* const* level = names + n / 2 * 3;
             std::vector<std::string> lines{"Biblioteca"};
             for (int k = 1; k <= 3; ++k)
-                lines.insert(lines.end(),
-                             {level[2] + (" " + std::to_string(k)), (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
-            writeFile(level[n % 2] + std::string(".sdk"), lines);
+                lines.insert(lines.end(), {names[n / 2 * 3 + 2] + " " + std::to_string(k),
+                                           (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
+            writeFile(names[n / 2 * 3 + n % 2] + ".sdk", lines);
         }
     }
 
-    // game/<name> as CR LF lines; no lines: no file at all; the one line "<carpeta>": a folder.
+    // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        fs::remove_all(folder.game(name));
-        if (lines == std::vector<std::string>{"<carpeta>"})
-            fs::create_directory(folder.game(name));
-        else if (!lines.empty())
+        fs::remove(folder.game(name));
+        if (!lines.empty())
             support::writeBytes(folder.game(name), support::crlf(lines));
     }
 
@@ -135,10 +129,4 @@ protected:
     }
     std::string digits() const { return board().substr(0, 81); }
     std::string backs() const { return board().substr(board().rfind('|') - 81, 81); }
-    // The game on the board and around it: everything a refused command must leave as it was.
-    std::string snapshot() const
-    {
-        return board() + "|" + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + "|" + ws.status + "|"
-            + ws.checked;
-    }
 };

@@ -1,15 +1,15 @@
 // Arrow-key moves, digit entry and clearing, the focus highlight and the commit.
 #include "tests/logic/game_fixture.h"
 
-// An arrow from a cell with a text in it. The commit refuses anything but a digit or nothing:
-// the message, the focus back in the cell, which ends white; and so again at each try to leave.
+// An arrow from a cell with a text in it, also from the given cell 41. The commit refuses anything
+// but a digit or nothing: the message, the focus back in the cell, which ends white; and so again
+// at each try to leave.
 TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACellRefused)
 {
     const std::tuple<int, int, int, const char*> moves[] = {
         {1, vk::Left, 9, "6"},   {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"}, {9, vk::Right, 1, "6"},
         {81, vk::Right, 73, "6"}, {1, vk::Up, 73, "6"},   {9, vk::Up, 81, "6"},    {10, vk::Up, 1, "6"},
-        {73, vk::Down, 1, "6"},  {81, vk::Down, 9, "6"},  {72, vk::Down, 81, "6"},
-        {41, vk::Down, 50, "9"},  // 41 is given: arrows leave given cells too
+        {73, vk::Down, 1, "6"},  {81, vk::Down, 9, "6"},  {72, vk::Down, 81, "6"}, {41, vk::Down, 50, "9"},
         {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
     };
     for (auto [from, key, to, text] : moves) {
@@ -22,7 +22,6 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt == std::to_string(to)) << from;
         EXPECT_EQ(backs() + ws.prompts(), refused ? white() + "Introdueix un Nombre!\n" : white({to}, 'f')) << from;
         EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
-        EXPECT_TRUE(ws.boxes.empty() || ws.boxes[0].title.empty());
     }
 }
 
@@ -30,11 +29,9 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
 TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
 {
     const std::pair<int, char> keys[] = {
-        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'},
-        {vk::Digit0, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {32, ' '}, {8, ' '}, {'A', ' '},
-        {vk::RightWindows, ' '}, {112, ' '}, {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'},
-        {vk::Control, '3'}, {vk::Alt, '3'}, {vk::CapsLock, '3'}, {vk::NumLock, '3'}, {vk::LeftWindows, '3'},
-        {vk::ContextMenu, '3'},
+        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 9, '9'}, {vk::Digit0, ' '},
+        {vk::Digit0 + 10, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {8, ' '}, {'A', ' '}, {112, ' '},
+        {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'}, {vk::CapsLock, '3'}, {vk::ContextMenu, '3'},
     };
     for (auto [code, after] : keys) {
         ws.cells[5].text = "3";

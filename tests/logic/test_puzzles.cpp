@@ -5,9 +5,9 @@
 
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
-    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status, "ffBienbenido a Cuadrix! Todo listo para jugar");
-    EXPECT_TRUE(ws.splash && ws.splashTimer && ws.boxes.empty());
-    EXPECT_EQ(board(), placed(puzzleLine(), white({1}, 'f')));
+    EXPECT_TRUE(ws.splash && ws.splashTimer);
+    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + ws.prompts() + board(),
+              "ffBienbenido a Cuadrix! Todo listo para jugar" + placed(puzzleLine(), white({1}, 'f')));
     for (int n = 0; n < 20; ++n) {  // puzzles 1 and 2 are the same, so whichever the clock draws
         ASSERT_TRUE(game.idSudoku == "Facil 1" || game.idSudoku == "Facil 2") << game.idSudoku;
         ws.cells.fill({"x", true, true, colorFijo, fondoError});
@@ -18,11 +18,9 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
     struct Choice { void (Game::*command)(); std::string code, status, marks; int shift; };
     const Choice choices[] = {
         {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 2},
-        {&Game::medio_Click, "m", "Dificultad: Media, nueva partida para cambiar", "-x-", 1},
         {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--", 0},
     };
     for (const auto& [command, code, status, marks, shift] : choices) {
-        ws.cells[5].back = fondoError;
         const std::string before = board() + game.dificultadActual;
         (game.*command)();
         EXPECT_EQ(board() + game.dificultadActual + "|" + game.dificultadElegida + "|" + ws.status + "|" + ws.checked,
@@ -33,9 +31,9 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
     }
     // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
     support::writeBytes(folder.game("facil.sdk"),
-                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "123456789\nDos\n" + puzzleLine(3));
+                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "1\nUno\n" + puzzleLine(3));
     game.nuevo_sudoku_Click();
-    EXPECT_EQ(digits(), puzzleLine(3));
+    EXPECT_EQ(game.idSudoku + digits(), "Uno" + puzzleLine(3));
 }
 
 // Each command reads its file whole before it changes anything: one that does not fit is
@@ -46,25 +44,24 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     ws.cells[6].back = fondoError;
     const auto N = &Game::nuevo_sudoku_Click, S = &Game::solucionar_sudoku_Click, R = &Game::reiniciar_sudoku_Click,
                L = &Game::cargar_sudoku_Click;
-    const std::string id = game.idSudoku, good = puzzleLine(), solution = solutionLine();
-    const std::string damaged = "El fichero de sudokus @/facil.sdk está dañado o incompleto.";
-    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };  // "@/": the game folder
+    const std::string id = game.idSudoku, good = puzzleLine();
+    // "@/": the game folder.
+    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };
     const Case cases[] = {
-        {N, {"solo cabecera", "Facil 1", good}, damaged},  // the draw may need record 2
-        {N, {"cabecera", "Facil 1", good, "Facil 2", good.substr(0, 80)}, damaged},
-        {N, {"<carpeta>"}, "No se puede leer el fichero de sudokus @/facil.sdk: es una carpeta."},
+        // The draw may need record 2.
+        {N, {"solo cabecera", "Facil 1", good}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},
         {N, {}, "No se encuentra el fichero de sudokus @/facil.sdk."},
-        {S, {"otra cosa", solution}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
+        {S, {"otra cosa", solutionLine()}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
         {S, {"x", id}, "El fichero @/sol_fac.sdk está dañado o incompleto."},
         {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."},
-        {R, {}, "No se encuentra el fichero @/facil.sdk."},
         {L, {}, "No hay partida guardada."},
-        {L, {"<carpeta>"}, "No se puede leer la partida guardada @/partida.sdk: es una carpeta."},
         {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
-        {L, {"Medio 1", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
         {L, {"Nadie", "m", good}, "El sudoku buscado no está en el fichero @/medio.sdk."},
-        {L, {"Facil 1 ", "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},
+    };
+    // The game on the board and around it.
+    const auto snapshot = [&] {
+        return board() + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + ws.status + ws.checked;
     };
     for (const auto& [command, lines, prompt] : cases) {
         writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : "facil.sdk", lines);
@@ -75,25 +72,4 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
         EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + shown);
         writeLibraries();
     }
-}
-
-// Before any cell had the focus there is nothing to commit; with no puzzle on the board restart,
-// solve and save only say so, and the exit saves nothing.
-TEST_F(GameTest, WithoutALibraryTheGameStartsOnAnEmptyBoardAndCommandsSayThereIsNoPuzzle)
-{
-    writeFile("facil.sdk", {});
-    FakeWindowSystem fresh;
-    fresh.folder = ws.folder;
-    Game other(fresh);
-    other.Form_Load();
-    fresh.cells[1].text = "x";
-    fresh.answers = {Answer::OK, Answer::OK, Answer::OK, Answer::Yes};
-    for (auto command : {&Game::check_Click, &Game::reiniciar_sudoku_Click, &Game::solucionar_sudoku_Click,
-                         &Game::guardar_sudoku_Click, &Game::salir_Click})
-        (other.*command)();
-    const std::string none = "No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".\n";
-    EXPECT_EQ(fresh.prompts(), "No se encuentra el fichero de sudokus " + ws.folder + "/game/facil.sdk.\n" + none + none
-                                   + none + "Desea guardar la partida?\n");
-    EXPECT_EQ(fresh.status + fresh.cells[2].text, "Enhorabuena no tienes ningun error");
-    EXPECT_TRUE(fresh.ended && !fs::exists(folder.game("partida.sdk")));
 }

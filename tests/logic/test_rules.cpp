@@ -5,6 +5,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
 {
     struct Case { std::vector<std::pair<int, int>> typed; Answer answer; std::vector<int> marked; std::string status; };
     const std::string none = "Enhorabuena no tienes ningun error";
+    const std::string question = "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n";
     const Case cases[] = {
         {{{1, 1}, {11, 5}, {81, 9}}, Answer::OK, {50}, none},
         {{{30, 5}, {38, 5}}, Answer::Yes, {30, 38, 50}, "antes"},  // the box only; 30 is still being typed
@@ -25,12 +26,9 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         ws.answers = {answer};
         ws.boxes.clear();
         game.check_Click();
-        EXPECT_EQ(ws.status + "|" + backs(), status + "|" + white(marked, 'e')) << typed[0].first;
-        const std::string question = "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n";
-        EXPECT_EQ(ws.prompts(), answer == Answer::OK ? "" : question);
-        EXPECT_TRUE(answer == Answer::OK || ws.boxes[0].buttons == Buttons::YesNo);
+        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.prompts(),
+                  status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question)) << typed[0].first;
     }
-    EXPECT_EQ(value(1), 0) << "out-of-range values become empty";
 }
 
 TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItReads)
@@ -42,13 +40,6 @@ TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItR
     EXPECT_EQ(ws.status, "Sudoku Solucionado");
     const std::string corrected = with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c');
     EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
-    game.solucionar_sudoku_Click();
-    EXPECT_EQ(backs(), with(std::string(81, 'c'), {2, 41, 80}, 'w')) << "solved twice: every open cell right";
-
-    // The solution line is the one after the first line equal to the label; a "0" empties its cell.
-    writeFile("sol_fac.sdk", {game.idSudoku, with(solutionLine(), {1}, '0') + "99", game.idSudoku, solutionLine(3)});
-    game.solucionar_sudoku_Click();
-    EXPECT_EQ(digits() + ws.cells[1].text, with(solutionLine(), {1}, '0'));
 
     // The library may have changed since the puzzle was drawn: restart locks the given cells of
     // the line it reads, not those the board had.
