@@ -8,7 +8,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
     const std::string question = "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n";
     const Case cases[] = {
         {{{1, 1}, {11, 5}, {81, 9}}, Answer::OK, {50}, none},
-        {{{30, 5}, {38, 5}}, Answer::Yes, {30, 38, 50}, "antes"},  // the box only; 30 is still being typed
+        {{{30, 5}, {46, 5}}, Answer::Yes, {30, 46, 50}, "antes"},  // the box only, corner to corner; 30 is still being typed
         {{{1, 5}, {9, 5}}, Answer::Yes, {1, 9, 50}, "antes"},      // the row only
         {{{1, 5}, {73, 5}}, Answer::Yes, {1, 73, 50}, "antes"},    // the column only
         {{{3, 2}}, Answer::Yes, {3, 50}, "antes"},                 // the given "2" in cell 2 stays unmarked
