@@ -103,8 +103,6 @@ check "the help window and the board side by side" side_by_side
 xdotool windowactivate --sync "$wid"
 key F1
 check "F1 again brings the help window to the keyboard" test "$(xdotool getactivewindow)" = "$(window_of_width 730)"
-shot
-cp "$work/shot.png" "${E2E_SHOTS:-$work}/openbox.png" 2>/dev/null
 
 # Ctrl+S and Yes (the default button): the game is saved and the program ends with 0.
 xdotool windowactivate --sync "$wid"
