@@ -1,13 +1,44 @@
 #!/usr/bin/env bash
-# Plays the real game under Xvfb and openbox with xdotool, from a program folder with an awkward
-# name, and checks the files it writes, the pixels it shows and where its windows go.
-# Usage: play_test.sh PROGRAM
+# Installs the game into a folder whose name has a space, an accent and a '#' and checks the
+# program folder, the launcher, the icons and the metainfo; then plays the installed program
+# under Xvfb and openbox with xdotool, from a program folder with an awkward name, and checks the
+# files it writes, the pixels it shows and where its windows go.
+# Usage: play_test.sh BUILD-FOLDER
 set -uo pipefail
-program=$(realpath "$1")
+build=$1
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/../checks.sh"
+passes=0 failures=0
+check() {  # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what" >&2; failures=$((failures + 1)); fi
+}
+wait_for() {  # seconds, command
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done
+}
+
+prefix="$work/mi carpeta ñ #1"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+check "the program is at the prefix" test -x "$prefix/cuadrix"
+for file in game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{historia,reglas,resolucion,utilizacion}.htm \
+    data/estilo.css; do
+    check "$file is installed" test -s "$prefix/$file"
+done
+check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
+desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
+check "the launcher runs the installed program" grep -qxF "Exec=\"$prefix/cuadrix\"" "$desktop"
+check "the launcher is valid" desktop-file-validate "$desktop"
+metainfo="$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
+check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$metainfo"
+for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/cuadrix.png"
+    check "the ${size}px icon is ${size}x${size}" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"
+done
 
 # The program folder's name has a Latin-1 byte, a backslash, a space, a hash and a newline, in a
 # path of 4,000 characters.
@@ -15,7 +46,7 @@ folder=$(printf '%s/Espa\xf1a \\ juego #1\nnueva' "$work")
 while ((${#folder} < 3970)); do folder+=/$(printf 'c%.0s' {1..200}); done
 folder=${folder:0:3970}
 folder=${folder%/}
-mkdir -p "$folder/game" "$folder/data" && cp "$program" "$folder/cuadrix"
+mkdir -p "$folder/game" "$folder/data" && cp "$prefix/cuadrix" "$folder/cuadrix"
 # The two first puzzles of the library are the same grid, every third digit of the solution, so
 # the board is known whatever the draw.
 solution=123456789456789123789123456234567891567891234891234567345678912678912345912345678
