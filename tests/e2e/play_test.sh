@@ -24,20 +24,16 @@ wait_for() {  # seconds, command
 prefix="$work/mi carpeta ñ #1"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-check "the program is at the prefix" test -x "$prefix/cuadrix"
-for file in game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{historia,reglas,resolucion,utilizacion}.htm \
-    data/estilo.css; do
+for file in cuadrix game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{{historia,reglas,resolucion,utilizacion}.htm,estilo.css}; do
     check "$file is installed" test -s "$prefix/$file"
 done
 check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
 desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
 check "the launcher runs the installed program" grep -qxF "Exec=\"$prefix/cuadrix\"" "$desktop"
 check "the launcher is valid" desktop-file-validate "$desktop"
-metainfo="$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
-check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$metainfo"
-for size in 16 32 48 64 128 256; do
-    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/cuadrix.png"
-    check "the ${size}px icon is ${size}x${size}" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"
+check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
+for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
+    check "the $size icon" test "$(identify -format '%wx%h' "$prefix/share/icons/hicolor/$size/apps/cuadrix.png")" = "$size"
 done
 
 # The program folder's name has a Latin-1 byte, a backslash, a space, a hash and a newline, in a

@@ -91,8 +91,7 @@ TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGapsInEvenMargins)
     }
     EXPECT_EQ(form->findChildren<TextCell*>().size(), 81);
     const QRect first = form->Text1(1)->geometry(), last = form->Text1(81)->geometry();
-    const QWidget* area = form->centralWidget();
-    EXPECT_LE(std::abs(first.left() - (area->width() - 1 - last.right())), 1);
+    EXPECT_LE(std::abs(first.left() - (form->centralWidget()->width() - 1 - last.right())), 1);
     const int statusTop = form->findChild<QStatusBar*>("StatusBar1")->y();
     EXPECT_LE(std::abs((first.top() - form->toolbar()->geometry().bottom()) - (statusTop - last.bottom())), 1);
     form->setStatusText(std::string(300, 'x'));
