@@ -19,11 +19,10 @@ TEST_F(WidgetTest, TheSplashShowsOverTheBoardAndHidesAtTheSecondTick)
     EXPECT_EQ(parts.size(), 3) << "two pictures and the title";
     for (const QLabel* part : parts)
         EXPECT_TRUE(splash->rect().contains(part->geometry()) && (!part->pixmap().isNull() || part->text() == "CUADRIX!"));
-    for (bool visible : {true, false}) {
-        QMetaObject::invokeMethod(splash->Timer1(), "timeout");
-        EXPECT_EQ(splash->isVisible(), visible);
-    }
-    EXPECT_FALSE(splash->Timer1()->isActive());
+    QMetaObject::invokeMethod(splash->Timer1(), "timeout");
+    EXPECT_TRUE(splash->isVisible());
+    QMetaObject::invokeMethod(splash->Timer1(), "timeout");
+    EXPECT_FALSE(splash->isVisible() || splash->Timer1()->isActive());
 }
 
 // One help window with no owner, reused, hidden by "Cerrar", and taken along by the main window.
