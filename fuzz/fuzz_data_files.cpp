@@ -44,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto before = state();
         (game.*command)();
         const bool failed = ws.boxes.size() == 1 && ws.boxes[0].title == "Cuadrix!" && ws.boxes[0].buttons == Buttons::OK;
+        // New game and restart put a puzzle on the board: its digits are the cells locked.
         const bool placesPuzzle = command == &Game::nuevo_sudoku_Click || command == &Game::reiniciar_sudoku_Click;
         assert(failed ? state() == before : ws.boxes.empty() && !ws.status.empty());
         for (int k = 1; k <= 81 && !failed; ++k) {

@@ -70,14 +70,14 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
 TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 {
     ShippedCopy c;
-    // The first easy puzzle with its rows 1 and 2 exchanged is a new one; the puzzle itself is known.
+    // After a comment, the first easy puzzle with its rows 1 and 2 exchanged, which is new, and the puzzle itself.
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
-    writeBytes(c.root / "nuevos.txt", crlf({p.substr(9, 9) + p.substr(0, 9) + p.substr(18), p}));
+    writeBytes(c.root / "nuevos.txt", crlf({"# comentario", p.substr(9, 9) + p.substr(0, 9) + p.substr(18), p}));
     biblioteca::run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}, c.out, c.out, c.game);
-    biblioteca::run({"generar", "--dificultad=d", "--cantidad=2", "--semilla=7"}, c.out, c.out, c.game);
+    biblioteca::run({"generar", "--dificultad=d", "--cantidad", "2", "--semilla=7"}, c.out, c.out, c.game);
     biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, "");
-    for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»",
-                             "nuevos.txt:2: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
+    for (const char* said : {"nuevos.txt:2: añadido como «Facil 031»",
+                             "nuevos.txt:3: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
                              "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 1 rechazado.",
                              "Generados 2 sudokus en dificil.sdk", "ningún problema"})
         EXPECT_THAT(c.out.str(), HasSubstr(said));
