@@ -15,7 +15,6 @@
 #include "tools/biblioteca/library_files.h"
 
 using namespace support;
-using testing::HasSubstr;
 
 // A program folder holding a copy of the shipped game/ folder.
 struct ShippedCopy : ProgramFolder {
@@ -35,6 +34,7 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
     {[](auto& l, auto) { l[59] = "Medio 031"; }, "@/medio.sdk:60: falta la solución de «Medio 031»", ""},
     {[](auto& l, auto) { std::swap(l[2][79], l[2][80]); },
      "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida: la columna 8 repite", ""},
+    {[](auto& l, auto) { l[5] += "\n"; }, "@/sol_fac.sdk:6: la línea termina en LF sin CR", ""},
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
     {[](auto&, auto p) { ::mkfifo(p, 0600); }, "@/facil.sdk:0: no es un fichero normal",
      "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
@@ -57,7 +57,7 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
         if (!fs::exists(fs::symlink_status(file)))  // the damage was to the lines
             writeBytes(file, crlf(lines));
         biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, "");
-        EXPECT_THAT(c.out.str(), HasSubstr(c.at(where)));
+        EXPECT_THAT(c.out.str(), testing::HasSubstr(c.at(where)));
         FakeWindowSystem ws;
         Game g(ws);
         ws.folder = c.root.string();
@@ -80,5 +80,5 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
                              "nuevos.txt:3: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
                              "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 1 rechazado.",
                              "Generados 2 sudokus en dificil.sdk", "ningún problema"})
-        EXPECT_THAT(c.out.str(), HasSubstr(said));
+        EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
 }
