@@ -40,7 +40,7 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
      "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { fs::create_symlink(p, p); }, "@/facil.sdk:0: hay demasiados enlaces simbólicos",
      "No se puede leer el fichero de sudokus @/facil.sdk: hay demasiados enlaces simbólicos en la ruta.\n"},
-    {[](auto& l, auto) { l[2].assign(17 << 20, '1'); }, "@/facil.sdk:3: tiene una línea de más de 16 MB",
+    {[](auto& l, auto) { l = {"x", std::string(17 << 20, '1')}; }, "@/facil.sdk:2: tiene una línea de más de 16 MB",
      "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
 };
 
