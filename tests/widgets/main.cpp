@@ -1,4 +1,4 @@
-// Runs the widget tests inside one QApplication; ctest runs them on the offscreen platform.
+// Runs the widget tests inside one QApplication.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[])
 {
+    // No display is needed, nor used when there is one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     useSpanishButtons();
     ::testing::InitGoogleTest(&argc, argv);
