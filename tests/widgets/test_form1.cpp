@@ -18,7 +18,6 @@ TEST(KeyCodes, ADigitIsItsKeyWhateverQtCallsItAndOtherKeysAreAnyOtherKey)
     struct Case { int key; Qt::KeyboardModifiers modifiers; quint32 scan, native; int code; };
     const Case cases[] = {
         {Qt::Key_9, Qt::KeypadModifier, 0, 0, 105},
-        {Qt::Key_Home, Qt::KeypadModifier, 79, 0, 0},  // keypad 7 with Num Lock off
         {Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 49},  // Shift+1
         {Qt::Key_ParenRight, Qt::ShiftModifier, 19, 0, 48},  // Shift+0
         {Qt::Key_Escape, Qt::NoModifier, 9, 0, 27},
@@ -35,7 +34,6 @@ TEST(KeyCodes, ADigitIsItsKeyWhateverQtCallsItAndOtherKeysAreAnyOtherKey)
 // top-left cell of each box.
 TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
 {
-    EXPECT_EQ(form->Text1(1)->backColour(), toQColor(fondoFoco));
     const int open = openCell(), below = open + 9 < 82 ? open + 9 : open - 72;
     click(open);
     // The line edit adds or deletes nothing itself: Backspace and Delete leave the " " written.
@@ -92,8 +90,8 @@ TEST_F(WidgetTest, TheBoardShowsItsBoxesByWiderGapsInEvenMargins)
     EXPECT_EQ(form->findChildren<TextCell*>().size(), 81);
     const QRect first = form->Text1(1)->geometry(), last = form->Text1(81)->geometry();
     EXPECT_LE(std::abs(first.left() - (form->centralWidget()->width() - 1 - last.right())), 1);
-    const int statusTop = form->findChild<QStatusBar*>("StatusBar1")->y();
-    EXPECT_LE(std::abs((first.top() - form->toolbar()->geometry().bottom()) - (statusTop - last.bottom())), 1);
+    const int toolbarGap = first.top() - form->toolbar()->geometry().bottom();
+    EXPECT_LE(std::abs(toolbarGap - (form->findChild<QStatusBar*>("StatusBar1")->y() - last.bottom())), 1);
     form->setStatusText(std::string(300, 'x'));
     EXPECT_GE(form->statusLine()->mapTo(form.get(), QPoint(form->statusLine()->width(), 0)).x(), form->width() - 12);
 }

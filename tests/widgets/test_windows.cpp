@@ -118,8 +118,7 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     EXPECT_GT(count(form->statusLine(), qRgb(0, 0, 0)), 20);
     EXPECT_GT(count(form.get(), qRgb(255, 224, 192)), 100000) << "the window's warm background";
     EXPECT_GT(count(form->Text1(openCell()), qRgb(0, 0, 0)), 20) << "the player's digit";
-    EXPECT_GT(count(form->Text1(givenCell()), qRgb(255, 0, 0)), 20) << "a given digit";
-    EXPECT_TRUE(form->Text1(givenCell())->font().bold());
+    EXPECT_TRUE(count(form->Text1(givenCell()), qRgb(255, 0, 0)) > 20 && form->Text1(givenCell())->font().bold()) << "given";
     form->setCellBackColor(openCell(), fondoError);
     EXPECT_GT(count(form->Text1(openCell()), qRgb(255, 192, 192)), 400) << "the error background is painted";
     QApplication::setPalette(before);
