@@ -37,9 +37,13 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     }
 }
 
-// Buttons 1 to 6 with the separator at 4; the help pages are read from the program's own folder as it is named.
-TEST_F(GameTest, ToolbarButtonsAndHelpPages)
+// Buttons 1 to 6 with the separator at 4; the help pages are read from the program's own folder as it is named;
+// a game with no puzzle on its board (no library at start-up) only says so when asked to solve.
+TEST_F(GameTest, ToolbarButtonsHelpPagesAndNoPuzzleToSolve)
 {
+    Game empty(ws);
+    empty.solucionar_sudoku_Click();
+    EXPECT_EQ(ws.prompts(), "No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".\n");
     EXPECT_TRUE(Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
     for (int separatorOrNone : {-1, 0, 4, 7})
         EXPECT_FALSE(Game::toolbarCommand(separatorOrNone)) << separatorOrNone;
