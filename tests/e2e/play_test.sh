@@ -115,13 +115,13 @@ check "solve: the given cell white, the corrected 7 light red, the right 3 light
 # The help window opens beside the board.
 key F1
 check "F1 opens the help window" wait_for 5 window_of_width 730 >/dev/null
-side_by_side() {
+side_by_side() {  # level with the main window, just beside it, and on the screen
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    local left=$X right=$((X + WIDTH))
+    local left=$X right=$((X + WIDTH)) top=$Y
     eval "$(xdotool getwindowgeometry --shell "$(window_of_width 730)")"
-    ((X >= right || X + WIDTH <= left)) && ((X >= 0 && X + WIDTH <= 1600))
+    ((Y == top && (X >= right && X < right + 10 || X + WIDTH <= left && X + WIDTH > left - 10))) && ((X >= 0 && X + WIDTH <= 1600))
 }
-check "the help window and the board side by side" side_by_side
+check "the help window beside the board" side_by_side
 xdotool windowactivate --sync "$wid"
 key F1
 check "F1 again brings the help window to the keyboard" test "$(xdotool getactivewindow)" = "$(window_of_width 730)"
