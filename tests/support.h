@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ inline std::string readBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
 }
 inline void writeBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// The text with each "@" standing for the game folder written out, as messages name their files.
+inline std::string inGame(const std::string& text, const fs::path& game) { return std::regex_replace(text, std::regex("@"), game.string()); }
 
 // The lines, each ended by CR LF, as the game writes its files.
 inline std::string crlf(const std::vector<std::string>& lines)

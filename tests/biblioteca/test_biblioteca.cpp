@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <cstring>
-#include <regex>
 #include <sstream>
 
 #include "app/game.h"
@@ -22,12 +21,11 @@ struct ShippedCopy : ProgramFolder {
     std::ostringstream out;  // all the tool has said, errors included
 
     ShippedCopy() : ProgramFolder("biblioteca") { fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive); }
-    // "@" stands for the game folder.
-    std::string at(const std::string& text) const { return std::regex_replace(text, std::regex("@"), game.string()); }
 };
 
 // A damage to one file: it edits the file's lines or puts something hostile in its place (a FIFO, a symbolic link to
-// itself, a line of 17 MB); comprobar's line, which names the file; and the box of a new game of the easy level.
+// itself, a line of 17 MB); comprobar's line, which names the file; and the box of a new game of the easy level ("@" the
+// game folder).
 const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, const char*> damages[] = {
     {[](auto& l, auto) { l[5] = "Facil 001"; }, "@/facil.sdk:6: la etiqueta «Facil 001» es igual a la línea 2", ""},
     {[](auto& l, auto) { l[4].pop_back(); }, "@/medio.sdk:5: la línea del sudoku «Medio 002» no empieza por 81", ""},
@@ -57,12 +55,12 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
         if (!fs::exists(fs::symlink_status(file)))  // the damage was to the lines
             writeBytes(file, crlf(lines));
         biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, "");
-        EXPECT_THAT(c.out.str(), testing::HasSubstr(c.at(where)));
+        EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(where, c.game)));
         FakeWindowSystem ws;
         Game g(ws);
         ws.folder = c.root.string();
         g.nuevo_sudoku_Click();
-        EXPECT_EQ(ws.prompts(), c.at(box));
+        EXPECT_EQ(ws.prompts(), inGame(box, c.game));
     }
 }
 

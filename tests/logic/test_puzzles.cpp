@@ -1,6 +1,4 @@
 // Start-up, the random draw, new game, the difficulty commands, and files that do not fit.
-#include <regex>
-
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
@@ -68,7 +66,7 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
         const std::string before = snapshot();
         ws.boxes.clear();
         (game.*command)();
-        const std::string shown = std::regex_replace(prompt, std::regex("@"), folder.root.string() + "/game") + "\n";
+        const std::string shown = support::inGame(prompt, folder.root / "game") + "\n";
         EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + shown);
         writeLibraries();
     }
