@@ -30,8 +30,10 @@ TEST(Reliability, ASaveKilledAtAnyMomentLeavesOneOfTheTwoGamesWhole)
     writeBytes(folder.root / "real/partida.sdk", *whole.begin());
     for (int round = 0; round < 300; ++round) {
         const pid_t child = ::fork();
-        for (int k = 0; child == 0; ++k)  // the child saves A, B, A, ... until it is killed
-            game.idSudoku = labels[k % 2], game.GuardarPartida(folder.root.string(), partidaNom);
+        for (int k = 0; child == 0; ++k) {  // the child saves A, B, A, ... until it is killed
+            game.idSudoku = labels[k % 2];
+            game.GuardarPartida(folder.root.string(), partidaNom);
+        }
         ::usleep(static_cast<useconds_t>(std::rand() % 4000));
         ASSERT_TRUE(::kill(child, SIGKILL) == 0 && ::waitpid(child, nullptr, 0) == child);
         seen.insert(readBytes(folder.root / "real/partida.sdk"));
