@@ -41,8 +41,7 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
         key(k);
         EXPECT_EQ(form->Text1(open)->text(), text) << k;
     }
-    key(Qt::Key_Down);
-    EXPECT_EQ(focusedCell(), below);
+    EXPECT_EQ(key(Qt::Key_Down), below);
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 8);
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
@@ -60,21 +59,17 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
     form->activateWindow();
     WidgetTest::settle();
     EXPECT_TRUE(prompts.isEmpty());
-    click(below);
+    EXPECT_EQ(click(below), open);
     EXPECT_EQ(prompts, QStringList({"Introdueix un Nombre!"}));
-    EXPECT_EQ(focusedCell(), open);
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     form->Text1(open)->setText("6");
-    click(below);
-    EXPECT_EQ(focusedCell(), below);
+    EXPECT_EQ(click(below), below);
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 6);
 
     click(1);
     QList<int> visited;
-    for (int n = 0; n < 9; ++n) {
-        key(Qt::Key_Tab);
-        visited << focusedCell();
-    }
+    for (int n = 0; n < 9; ++n)
+        visited << key(Qt::Key_Tab);
     EXPECT_EQ(visited, QList<int>({4, 7, 28, 31, 34, 55, 58, 61, 1}));
 }
 

@@ -30,24 +30,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->game().celdaActual == 1; }));
     }
 
-    void key(Qt::Key qtKey)
+    // A key, or a mouse click on cell i (the window reports the focus once Qt has finished moving
+    // it); each returns the cell that has the focus afterwards.
+    int key(Qt::Key qtKey)
     {
         QTest::keyClick(form->windowHandle(), qtKey);
-        settle();
+        return settle();
     }
-    // A mouse click on cell i; the window reports the focus once Qt has finished moving it.
-    void click(int i)
+    int click(int i)
     {
         QTest::mouseClick(form->Text1(i), Qt::LeftButton);
-        settle();
+        return settle();
     }
     // Runs the events a step posted, and the focus report they may post in turn.
-    static void settle()
+    static int settle()
     {
         QApplication::processEvents();
         QApplication::sendPostedEvents();
+        return focusedCell();
     }
-    int focusedCell() const
+    static int focusedCell()
     {
         auto* cell = qobject_cast<TextCell*>(QApplication::focusWidget());
         return cell ? cell->index() : 0;
