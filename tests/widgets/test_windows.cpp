@@ -1,20 +1,23 @@
 // The splash, the help window, the About box, the real message boxes and the colours that do not follow the desktop.
 #include <algorithm>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/form4.h"
 #include "tests/support.h"
 #include "tests/widgets/widget_fixture.h"
 
-TEST_F(WidgetTest, TheSplashShowsOverTheBoardAndHidesAtTheSecondTick)
+TEST_F(WidgetTest, TheSplashShowsCentredOverTheBoardAndHidesAtTheSecondTick)
 {
     Form4* splash = form->splash();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return splash->isVisible(); }));
     EXPECT_EQ(focusedCell(), 1) << "the splash leaves the focus in cell 1";
+    EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     const QList<QLabel*> parts = splash->findChildren<QLabel*>();
     EXPECT_EQ(parts.size(), 3) << "two pictures and the title";
     for (const QLabel* part : parts)
