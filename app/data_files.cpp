@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +48,41 @@ std::optional<std::string> executableFolder()
     if (ec || path[0] != '/')
         return std::nullopt;
     return path.substr(0, path.rfind('/'));
+}
+
+std::string dataFolderOf(const std::string& programFolder)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(programFolder + "/game", ec))
+        return programFolder;
+    const std::string shared = std::filesystem::path(programFolder + "/.." + sharedDataTail).lexically_normal().string();
+    return std::filesystem::is_directory(shared + "/game", ec) ? shared : programFolder;
+}
+
+SavePlace savedGamePlace(const std::string& dataFolder)
+{
+    const bool shared = dataFolder.size() >= sharedDataTail.size()
+        && dataFolder.compare(dataFolder.size() - sharedDataTail.size(), sharedDataTail.size(), sharedDataTail) == 0;
+    if (!shared && ::access((dataFolder + "/game").c_str(), W_OK) == 0)
+        return {dataFolder, partidaNom, false};
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && dataHome[0] == '/')
+        return {std::string(dataHome) + "/cuadrix", "\\partida.sdk", true};
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* user = ::getpwuid(::geteuid());
+        home = user && user->pw_dir[0] == '/' ? user->pw_dir : "";
+    }
+    return {std::string(home) + "/.local/share/cuadrix", "\\partida.sdk", true};
+}
+
+void makePrivateFolder(const std::string& folder)
+{
+    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+        if (slash == std::string::npos)
+            return;
+    }
 }
 
 std::string fileErrorText(int error)
@@ -222,11 +258,13 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return errno;
-    // The new file keeps the permissions of the one it replaces, or gets those of a new file.
+    // The new file keeps the permissions of the one it replaces, or gets those of a new file: the owner's alone in a
+    // folder closed to everyone else.
     struct stat st;
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(fd, ::stat(target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask);
+    const bool privateFolder = ::stat(folderOf(target).c_str(), &st) == 0 && (st.st_mode & 077) == 0;
+    ::fchmod(fd, ::stat(target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask & (privateFolder ? 0600 : 0666));
 
     int error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)

@@ -33,6 +33,27 @@ std::string dataPath(const std::string& Ruta, const std::string& Nom);
 // ("" for the root); nothing when it cannot be known.
 std::optional<std::string> executableFolder();
 
+// Where a system-wide install keeps the data: <prefix>/share/games/cuadrix, its programs being in <prefix>/games.
+inline const std::string sharedDataTail = "/share/games/cuadrix";
+
+// The folder that holds game/ and data/ for a program in programFolder: the program's own folder when game/ stands
+// beside the program (a folder of its own, which can be copied anywhere), else the shared data of a system-wide
+// install, <prefix>/share/games/cuadrix.
+std::string dataFolderOf(const std::string& programFolder);
+
+// Where the saved game is kept: the folder (Ruta) and the fixed part (Nom) GuardarPartida and CargarPartida join.
+struct SavePlace {
+    std::string Ruta, Nom;
+    bool privateFolder = false;  // created for the player alone (folder 0700, file 0600) when missing
+};
+// A folder of its own whose game/ the player can write keeps the saved game there, game/partida.sdk. A system-wide
+// install, or a folder the player cannot write, keeps it in the player's own data folder: $XDG_DATA_HOME/cuadrix
+// (~/.local/share/cuadrix when XDG_DATA_HOME is unset or relative), partida.sdk.
+SavePlace savedGamePlace(const std::string& dataFolder);
+// Makes the folder and those above it that are missing, each for the owner alone (0700).
+void makePrivateFolder(const std::string& folder);
+inline const std::string partidaNom = "\\game\\partida.sdk";
+
 // ---------------------------------------------------------------------------
 // Reading
 
@@ -108,6 +129,7 @@ std::vector<std::string> leftoverTemporaries(const std::string& path);
 
 // Replaces the file at path (or, when path is a symbolic link, the file it leads to) by bytes so
 // that it always holds either its earlier content or the new one whole: a temporary file in the
-// same folder, named no longer than the file, is written, flushed and renamed over it. Leftovers
-// of earlier interrupted replacements are removed first. Returns 0 or the errno of the failed step.
+// same folder, named no longer than the file, is written, flushed and renamed over it. Leftovers of earlier
+// interrupted replacements are removed first. A new file is the owner's alone (0600) in a folder closed to everyone
+// else. Returns 0 or the errno of the failed step.
 int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops);

@@ -9,7 +9,7 @@ void Game::Cexit()
         commitCell(celdaActual);
         // With no puzzle on the board there is nothing to save. A game that could not be
         // written is not thrown away: the player was told why and plays on.
-        if (puzzleOnBoard && !GuardarPartida(ws.programFolder(), partidaNom)) {
+        if (puzzleOnBoard && !saveGame()) {
             salidaCancelada = 1;
             return;
         }

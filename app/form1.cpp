@@ -92,8 +92,12 @@ Form1::Form1(std::string programFolder, QWidget* parent)
     Q_INIT_RESOURCE(artwork);
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
-    // Every window of the game carries the icon; the 48-pixel one is decoded in no time at start-up.
-    QApplication::setWindowIcon(QIcon(":/artwork/cuadrix-48.png"));
+    // Every window of the game carries the icon in each size the launcher has.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QString(":/artwork/cuadrix-%1.png").arg(size), QSize(size, size));
+    icon.addFile(":/artwork/cuadrix.png", QSize(256, 256));
+    QApplication::setWindowIcon(icon);
 
     auto* clientArea = new QWidget(this);
     useWindowLook(clientArea, "clientArea", clientWidth, clientHeight);
@@ -371,6 +375,8 @@ void Form1::closeEvent(QCloseEvent* event)
 void useSpanishButtons()
 {
     QApplication::setApplicationName("Cuadrix");
+    // The launcher's name: the desktop ties the window to the launcher and its icon by it.
+    QGuiApplication::setDesktopFileName("es.cuadrix.Cuadrix");
     static QTranslator qtSpanish;
     if (qtSpanish.load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtSpanish);

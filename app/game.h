@@ -12,9 +12,6 @@
 // The digit grid, indexed (row 1..9, column 1..9); index 0 of each dimension is unused.
 using Tablero = std::array<std::array<std::int16_t, 10>, 10>;
 
-// Fixed parts of the data paths, appended to the program folder.
-inline const std::string partidaNom = "\\game\\partida.sdk";
-
 class Game {
 public:
     // A save goes through fileOps; tests give one that fails.
@@ -86,6 +83,7 @@ private:
     // The cell that holds the keyboard focus, 0 before any has had it.
     int focusedCell = 0;
 
+    bool saveGame();
     void giveFocus(int index);
     void placePuzzleLine(const std::string& p);
     void setAllBackColors(Colour colour);

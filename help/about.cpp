@@ -2,12 +2,17 @@
 #include "help/about.h"
 
 // The version numbers come from the build (the project's version in CMakeLists.txt).
+std::string versionText()
+{
+    return std::to_string(CUADRIX_VERSION_MAJOR) + "." + std::to_string(CUADRIX_VERSION_MINOR) + "."
+        + std::to_string(CUADRIX_VERSION_PATCH);
+}
+
 AboutTexts FrmAbout::Form_Load()
 {
     AboutTexts texts;
     texts.caption = "Acerca de " + appTitle;
-    texts.lblVersion = "Versión " + std::to_string(CUADRIX_VERSION_MAJOR) + "." + std::to_string(CUADRIX_VERSION_MINOR)
-        + "." + std::to_string(CUADRIX_VERSION_PATCH);
+    texts.lblVersion = "Versión " + versionText();
     texts.lblTitle = appTitle;
     return texts;
 }

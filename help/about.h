@@ -25,5 +25,6 @@ private:
     void StartSysInfo();
 };
 
-// The program's title.
+// The program's title, and its version as "1.0.0".
 inline const std::string appTitle = "Cuadrix";
+std::string versionText();

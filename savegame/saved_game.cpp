@@ -13,7 +13,7 @@ void Game::guardar_sudoku_Click()
         return;
     setAllBackColors(fondoNormal);
     commitCell(celdaActual);
-    if (!GuardarPartida(ws.programFolder(), partidaNom))
+    if (!saveGame())
         return;
     ws.setStatusText("Partida guardada");
 }
@@ -21,10 +21,20 @@ void Game::guardar_sudoku_Click()
 void Game::cargar_sudoku_Click()
 {
     // Whitened after the load, so that a saved game that cannot be loaded leaves the board as it was.
-    if (!CargarPartida(ws.programFolder(), partidaNom))
+    const SavePlace place = savedGamePlace(ws.programFolder());
+    if (!CargarPartida(place.Ruta, place.Nom))
         return;
     setAllBackColors(fondoNormal);
     ws.setStatusText("SuDoku Cargado");
+}
+
+// The save of the command and of the exit, where savedGamePlace puts it; the player's own folder is made when missing.
+bool Game::saveGame()
+{
+    const SavePlace place = savedGamePlace(ws.programFolder());
+    if (place.privateFolder)
+        makePrivateFolder(place.Ruta);
+    return GuardarPartida(place.Ruta, place.Nom);
 }
 
 // Writes label, difficulty and the 81 digits. An earlier saved game stays whole if this fails.

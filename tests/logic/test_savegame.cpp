@@ -1,4 +1,6 @@
 // Save and load: the bytes of partida.sdk and the game they bring back.
+#include <sys/wait.h>
+
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBackWithTheirLevel)
@@ -41,4 +43,46 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
         game.reiniciar_sudoku_Click();
         EXPECT_EQ(digits(), puzzleLine(shift)) << label;
     }
+}
+
+// A program folder of its own that the player can write keeps the saved game in game/ (above); a system-wide install,
+// and a folder the player cannot write, keep it in the player's own data folder, private to the player. Run as root,
+// the player is "nobody".
+TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGameInThePlayersDataFolder)
+{
+    const fs::path shared = folder.root / "usr/share/games/cuadrix", home = folder.root / "home";
+    fs::create_directories(folder.root / "usr/games");
+    fs::create_directories(shared);
+    fs::create_directories(home);
+    fs::permissions(home, fs::perms::all);
+    fs::copy(folder.root / "game", shared / "game");
+    EXPECT_EQ(dataFolderOf((folder.root / "usr/games").string()), shared.string());
+    EXPECT_EQ(dataFolderOf(folder.root.string()), folder.root.string());
+    ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+    for (const fs::path& program : {shared, folder.root}) {
+        fs::remove_all(home / "cuadrix");
+        fs::permissions(folder.root / "game", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
+                                                  | fs::perms::others_exec);
+        ws.folder = program.string();
+        const pid_t child = ::fork();
+        if (child == 0) {  // the player saves, plays on and loads
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(2);
+            ws.status.clear();
+            type(1, vk::Digit0 + 8);
+            game.guardar_sudoku_Click();
+            type(1, vk::Digit0 + 5);
+            game.cargar_sudoku_Click();
+            ::_exit(ws.prompts().empty() && ws.status == "SuDoku Cargado" && value(1) == 8 ? 0 : 1);
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << program;
+        const fs::path saved = home / "cuadrix/partida.sdk";
+        EXPECT_EQ(support::readBytes(saved).substr(0, game.idSudoku.size() + 5), game.idSudoku + "\r\nf\r\n") << program;
+        EXPECT_EQ(fs::status(saved.parent_path()).permissions(), fs::perms::owner_all);
+        EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_FALSE(fs::exists(program / "game/partida.sdk"));
+    }
+    ::unsetenv("XDG_DATA_HOME");
 }

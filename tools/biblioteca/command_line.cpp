@@ -1,6 +1,7 @@
 // The cuadrix-biblioteca command line.
 #include "tools/biblioteca/command_line.h"
 
+#include "help/about.h"
 #include "tools/biblioteca/library_files.h"
 
 #include <qqwing.hpp>
@@ -26,6 +27,7 @@ const char* const kUsage = R"(Uso:
       casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.
   cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]
       Genera N sudokus nuevos de esa dificultad con qqwing y los añade.
+  cuadrix-biblioteca --help | --version
 
   --dificultad  f (fácil), m (medio) o d (difícil)
   --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa
@@ -295,9 +297,11 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
 {
-    if (std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "-h" || a == "--ayuda"; })) {
-        out << kUsage;
-        return kExitOk;
+    for (const std::string& a : args) {
+        if (a == "-h" || a == "--ayuda" || a == "--help" || a == "--version") {
+            out << (a == "--version" ? "cuadrix-biblioteca " + versionText() + "\n" : kUsage);
+            return kExitOk;
+        }
     }
     try {
         if (args.empty())

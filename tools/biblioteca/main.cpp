@@ -1,14 +1,17 @@
 // cuadrix-biblioteca: checks the game's puzzle libraries and adds puzzles to them.
 #include "tools/biblioteca/command_line.h"
 
+#include <csignal>
 #include <iostream>
 
 #include "app/data_files.h"
 
 int main(int argc, char** argv)
 {
-    // Without --carpeta, the "game" folder beside the program.
+    // A write beyond a file-size limit fails with its cause instead of ending the tool half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Without --carpeta, the game folder of the program's data.
     const std::optional<std::string> folder = executableFolder();
     return biblioteca::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                           folder ? std::filesystem::path(*folder + "/game") : std::filesystem::path());
+                           folder ? std::filesystem::path(dataFolderOf(*folder) + "/game") : std::filesystem::path());
 }
