@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/window_system.h"
@@ -11,6 +12,9 @@
 
 // The digit grid, indexed (row 1..9, column 1..9); index 0 of each dimension is unused.
 using Tablero = std::array<std::array<std::int16_t, 10>, 10>;
+
+// A number uniform in [0, 1) from a generator seeded from the clock at every call.
+double randomFromClock();
 
 class Game {
 public:
@@ -28,6 +32,8 @@ public:
 
     // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
     bool puzzleOnBoard = false;
+    // The draw's number, uniform in [0, 1); tests give their own.
+    std::function<double()> random = randomFromClock;
 
     using Command = void (Game::*)();
 

@@ -4,17 +4,11 @@
 
 #include "app/game.h"
 
-namespace {
-
-// 1 or 2, each with probability one half, from a generator seeded from the clock at every draw.
-int drawFirstOrSecond()
+double randomFromClock()
 {
     std::mt19937 generator(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
-    const double r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
-    return static_cast<int>(2 * r) + 1;
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
 }
-
-}  // namespace
 
 void Game::placePuzzleLine(const std::string& p)
 {
@@ -40,12 +34,13 @@ void Game::placePuzzleLine(const std::string& p)
     puzzleOnBoard = true;
 }
 
-// A random puzzle of dificultadActual: puzzle 1 or 2 of its library. A library that cannot
-// serve the draw is reported and leaves the game as it was.
+// A random puzzle of dificultadActual: puzzle 1 or 2 of its library, each with probability one half. A library that
+// cannot serve the draw is reported and leaves the game as it was.
 bool Game::nuevoSudoku()
 {
     const std::string Nom = levelOf(dificultadActual).libraryNom;
-    const LibraryResult drawn = readDrawnRecord(dataPath(ws.programFolder(), Nom), drawFirstOrSecond());
+    const int n = static_cast<int>(2 * random()) + 1;
+    const LibraryResult drawn = readDrawnRecord(dataPath(ws.programFolder(), Nom), n);
     if (!drawn) {
         showLibraryProblem(drawn, Nom);
         return false;

@@ -53,10 +53,12 @@ public:
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
 
-    // The prompts of the boxes shown, each ended by a line end.
-    std::string prompts() const
+    // The boxes shown, one line each: "title|buttons|prompt".
+    std::string asked() const
     {
-        return std::accumulate(boxes.begin(), boxes.end(), std::string(),
-                               [](const std::string& s, const ShownBox& box) { return s + box.prompt + "\n"; });
+        static const char* const buttons[] = {"OK", "Sí/No", "Sí/No/Cancelar"};
+        return std::accumulate(boxes.begin(), boxes.end(), std::string(), [](const std::string& s, const ShownBox& box) {
+            return s + box.title + "|" + buttons[static_cast<int>(box.buttons)] + "|" + box.prompt + "\n";
+        });
     }
 };

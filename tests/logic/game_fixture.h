@@ -51,14 +51,20 @@ inline std::string givens(const std::string& p) { return eachCell([&p](int k) { 
 // The board just after puzzle line p was placed on it.
 inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
-// The game's file operations, of which one step can fail: 0 the write, 1 the flush, 2 the rename.
+// A box as the fake window system records it; the main window's boxes are titled "Cuadrix!".
+inline std::string box(const std::string& prompt, const std::string& buttons = "OK", const std::string& title = "Cuadrix!")
+{
+    return title + "|" + buttons + "|" + prompt + "\n";
+}
+
+// The game's file operations, of which one step can fail with error: 0 the write, 1 the flush, 2 the rename.
 // It counts the flushes.
 struct FailingOps : SystemFileOps {
     using Sys = SystemFileOps;
-    int failing = -1, syncs = 0;
-    int write(int fd, const char* p, std::size_t n) override { return failing ? Sys::write(fd, p, n) : ENOSPC; }
-    int sync(int fd) override { return ++syncs, failing == 1 ? EIO : Sys::sync(fd); }
-    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? EXDEV : Sys::rename(a, b); }
+    int failing = -1, error = 0, syncs = 0;
+    int write(int fd, const char* p, std::size_t n) override { return failing ? Sys::write(fd, p, n) : error; }
+    int sync(int fd) override { return ++syncs, failing == 1 ? error : Sys::sync(fd); }
+    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? error : Sys::rename(a, b); }
 };
 
 class GameTest : public ::testing::Test {
@@ -68,18 +74,18 @@ protected:
     FailingOps ops;
     Game game{ws, ops};
 
-    // Every test starts on a game just started, cell 1 focused as the window does it.
+    // Every test starts on a game just started, cell 1 focused as the window does it. The draw deals puzzle 1.
     void SetUp() override
     {
         ws.folder = folder.root.string();
         writeLibraries();
+        game.random = [] { return 0.0; };
         game.Form_Load();
         game.cellFocusedByPlayer(1);
     }
 
-    // Per level, puzzles "<Level> 1" and "<Level> 2" (those a new game draws from) are the same, so
-    // what a test types does not depend on the draw; "<Level> 3" is another one. The shift of a
-    // puzzle: 0, 1, 2 by level, plus 4 for puzzle 3.
+    // Puzzles "<Level> 1" to "<Level> 3" per level, a new game dealing the first two. The shift of a puzzle: 0, 1, 2
+    // by level, plus 3 for puzzle 2 and 6 for puzzle 3.
     void writeLibraries()
     {
         const std::string names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio",
@@ -88,7 +94,7 @@ protected:
             std::vector<std::string> lines{"Biblioteca"};
             for (int k = 1; k <= 3; ++k)
                 lines.insert(lines.end(), {names[n / 2 * 3 + 2] + " " + std::to_string(k),
-                                           (n % 2 ? solutionLine : puzzleLine)(n / 2 + k / 3 * 4)});
+                                           (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
             writeFile(names[n / 2 * 3 + n % 2] + ".sdk", lines);
         }
     }

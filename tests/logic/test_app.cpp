@@ -3,36 +3,41 @@
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
 {
-    const std::string ask = "Desea guardar la partida?\n";
-    const std::string failed = ask + "No se ha podido guardar la partida en " + ws.folder + "/game/partida.sdk: ";
-    const std::string kept = ". La partida guardada anterior no se ha modificado.\n";
-    // The text in cell 7, the answer, the step of the save that fails, the digit saved for cell 7
-    // (0: the earlier game kept). Cancel comes first, so that a cancel left over would show in the rows after it.
-    const std::tuple<const char*, Answer, int, char, std::string> cases[] = {
-        {"5", Answer::Cancel, -1, 0, ask},
-        {"x", Answer::Yes, -1, '0', ask + "Introdueix un Nombre!\n"},  // saved without what cannot be committed
-        {"5", Answer::Yes, -1, '5', ask},                              // the digit still being typed is saved
-        {"5", Answer::No, -1, 0, ask},
+    const std::string ask = box("Desea guardar la partida?", "Sí/No/Cancelar");
+    const std::string failed = "No se ha podido guardar la partida en " + ws.folder + "/game/partida.sdk: ";
+    const std::string kept = ". La partida guardada anterior no se ha modificado.";
+    // The cell being typed and its text, the answer, the step of the save that fails and its error, the digit saved
+    // for that cell (0: the earlier game kept), the boxes. Cancel comes first, so that a cancel left over would show in
+    // the rows after it.
+    const std::tuple<int, const char*, Answer, int, int, char, std::string> cases[] = {
+        {7, "5", Answer::Cancel, -1, 0, 0, ask},
+        {1, "5", Answer::Yes, -1, 0, '5', ask},  // the digit still being typed is saved, in the first cell
+        {81, "4", Answer::Yes, -1, 0, '4', ask},  // and in the last
+        // Saved without what cannot be committed: cell 7 keeps the 5 committed when the player left it for cell 1.
+        {7, "x", Answer::Yes, -1, 0, '5', ask + box("Introdueix un Nombre!", "OK", "")},
+        {7, "5", Answer::No, -1, 0, 0, ask},
         // A save that fails keeps the earlier saved game whole, and the game stays open rather than being lost.
-        {"5", Answer::Yes, 0, 0, failed + "el disco está lleno" + kept},
-        {"5", Answer::Yes, 1, 0, failed + "error de lectura o escritura en el disco" + kept},
-        {"5", Answer::Yes, 2, 0, failed + "el fichero temporal quedó en otro disco" + kept},
+        {7, "5", Answer::Yes, 0, ENOSPC, 0, ask + box(failed + "el disco está lleno" + kept)},
+        {7, "5", Answer::Yes, 1, EIO, 0, ask + box(failed + "error de lectura o escritura en el disco" + kept)},
+        {7, "5", Answer::Yes, 2, EXDEV, 0, ask + box(failed + "el fichero temporal quedó en otro disco" + kept)},
+        {7, "5", Answer::Yes, 2, EACCES, 0, ask + box(failed + "no hay permiso" + kept)},
     };
-    game.cellFocusedByPlayer(7);
-    for (const auto& [typed, answer, failing, saved, prompts] : cases) {
+    for (const auto& [cell, typed, answer, failing, error, saved, asked] : cases) {
         writeFile("partida.sdk", {"antes"});
+        game.cellFocusedByPlayer(cell);
         ops.failing = failing;
+        ops.error = error;
         ws.ended = false;
         ws.boxes.clear();
-        ws.cells[7].text = typed;
+        ws.cells[cell].text = typed;
         ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
         // Staying open: cancel and salidaCancelada 1; else the program ends.
         EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, answer == Answer::Cancel || failing >= 0 ? 2 : 10);
-        EXPECT_EQ(ws.prompts(), prompts);
+        EXPECT_EQ(ws.asked(), asked);
         const std::string bytes = support::readBytes(folder.game("partida.sdk"));
-        EXPECT_EQ(bytes == "antes\r\n" ? 0 : bytes.at(bytes.size() - 2 - 81 + 6), saved);
+        EXPECT_EQ(bytes == "antes\r\n" ? 0 : bytes.at(bytes.size() - 2 - 81 + cell - 1), saved) << cell;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
     }
 }
@@ -43,7 +48,7 @@ TEST_F(GameTest, ToolbarButtonsHelpPagesAndNoPuzzleToSolve)
 {
     Game empty(ws);
     empty.solucionar_sudoku_Click();
-    EXPECT_EQ(ws.prompts(), "No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".\n");
+    EXPECT_EQ(ws.asked(), box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\"."));
     EXPECT_TRUE(Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
     for (int separatorOrNone : {-1, 0, 4, 7})
         EXPECT_FALSE(Game::toolbarCommand(separatorOrNone)) << separatorOrNone;

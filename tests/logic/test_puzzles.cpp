@@ -4,19 +4,22 @@
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
     EXPECT_TRUE(ws.splash && ws.splashTimer);
-    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + ws.prompts() + board(),
+    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + ws.asked() + board(),
               "ffBienbenido a Cuadrix! Todo listo para jugar" + placed(puzzleLine(), white({1}, 'f')));
-    for (int n = 0; n < 20; ++n) {  // puzzles 1 and 2 are the same, so whichever the clock draws
-        ASSERT_TRUE(game.idSudoku == "Facil 1" || game.idSudoku == "Facil 2") << game.idSudoku;
+    // The draw's number r deals puzzle Int(2 r) + 1.
+    for (const auto& [r, label, shift] : {std::tuple{0.0, "Facil 1", 0}, {0.49, "Facil 1", 0}, {0.5, "Facil 2", 3},
+                                          {0.99, "Facil 2", 3}}) {
+        game.random = [r = r] { return r; };
         ws.cells.fill({"x", true, true, colorFijo, fondoError});
         game.nuevo_sudoku_Click();
-        ASSERT_EQ(board(), placed(puzzleLine()));
+        EXPECT_EQ(game.idSudoku + board(), label + placed(puzzleLine(shift))) << r;
     }
     // The difficulty commands take effect at the next new game.
     struct Choice { void (Game::*command)(); std::string code, status, marks; int shift; };
     const Choice choices[] = {
-        {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 2},
-        {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--", 0},
+        {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 5},
+        {&Game::medio_Click, "m", "Dificultad: Media, nueva partida para cambiar", "-x-", 4},
+        {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--", 3},
     };
     for (const auto& [command, code, status, marks, shift] : choices) {
         const std::string before = board() + game.dificultadActual;
@@ -29,45 +32,47 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
     }
     // LF line ends, a header longer than the reading buffer, a puzzle line longer than 81 characters.
     support::writeBytes(folder.game("facil.sdk"),
-                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(3) + "1\nUno\n" + puzzleLine(3));
+                        std::string(70000, 'x') + "\nUno\n" + puzzleLine(8) + "1\nDos\n" + puzzleLine(7));
+    game.random = [] { return 0.0; };
     game.nuevo_sudoku_Click();
-    EXPECT_EQ(game.idSudoku + digits(), "Uno" + puzzleLine(3));
+    EXPECT_EQ(game.idSudoku + digits(), "Uno" + puzzleLine(8));
 }
 
 // Each command reads its file whole before it changes anything: one that does not fit is
-// reported and leaves the game as it was.
+// reported and leaves the game as it was. Medium is ticked for the next game while easy is played.
 TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
 {
     type(1, vk::Digit0 + 4, 12);
     ws.cells[6].back = fondoError;
+    game.medio_Click();
     const auto N = &Game::nuevo_sudoku_Click, S = &Game::solucionar_sudoku_Click, R = &Game::reiniciar_sudoku_Click,
                L = &Game::cargar_sudoku_Click;
     const std::string id = game.idSudoku, good = puzzleLine();
     // "@/": the game folder.
     struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };
     const Case cases[] = {
-        // The draw may need record 2.
-        {N, {"solo cabecera", "Facil 1", good}, "El fichero de sudokus @/facil.sdk está dañado o incompleto."},
-        {N, {}, "No se encuentra el fichero de sudokus @/facil.sdk."},
+        // The draw deals record 2 here: both records are checked.
+        {N, {"solo cabecera", "Medio 1", good}, "El fichero de sudokus @/medio.sdk está dañado o incompleto."},
+        {N, {}, "No se encuentra el fichero de sudokus @/medio.sdk."},
         {S, {"otra cosa", solutionLine()}, "El sudoku del tablero no está en el fichero @/sol_fac.sdk."},
         {S, {"x", id}, "El fichero @/sol_fac.sdk está dañado o incompleto."},
         {R, {id, good.substr(0, 80)}, "El fichero @/facil.sdk está dañado o incompleto."},
         {L, {}, "No hay partida guardada."},
         {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
-        {L, {"Nadie", "m", good}, "El sudoku buscado no está en el fichero @/medio.sdk."},
+        {L, {"Nadie", "d", good}, "El sudoku buscado no está en el fichero @/dificil.sdk."},
     };
     // The game on the board and around it.
     const auto snapshot = [&] {
         return board() + game.idSudoku + "|" + game.dificultadActual + game.dificultadElegida + ws.status + ws.checked;
     };
+    game.random = [] { return 0.7; };
     for (const auto& [command, lines, prompt] : cases) {
-        writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : "facil.sdk", lines);
+        writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : command == N ? "medio.sdk" : "facil.sdk", lines);
         const std::string before = snapshot();
         ws.boxes.clear();
         (game.*command)();
-        const std::string shown = support::inGame(prompt, folder.root / "game") + "\n";
-        EXPECT_EQ(snapshot() + "|" + ws.prompts(), before + "|" + shown);
+        EXPECT_EQ(snapshot() + "|" + ws.asked(), before + "|" + box(support::inGame(prompt, folder.root / "game")));
         writeLibraries();
     }
 }

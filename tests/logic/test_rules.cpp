@@ -1,32 +1,34 @@
 // The error check, solve and restart, on the puzzle whose only given cells are 2 ("2"), 41 ("9") and 80 ("7").
 #include "tests/logic/game_fixture.h"
 
+// The first cell listed is the one being typed, with the focus: the check commits it first.
 TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
 {
     struct Case { std::vector<std::pair<int, int>> typed; Answer answer; std::vector<int> marked; std::string status; };
     const std::string none = "Enhorabuena no tienes ningun error";
-    const std::string question = "Cuidado tienes errores, ¿quieres dejar marcados los errores?\n";
+    const std::string question = box("Cuidado tienes errores, ¿quieres dejar marcados los errores?", "Sí/No");
     const Case cases[] = {
         {{{1, 1}, {11, 5}, {81, 9}}, Answer::OK, {50}, none},
-        {{{30, 5}, {46, 5}}, Answer::Yes, {30, 46, 50}, "antes"},  // the box only, corner to corner; 30 is still being typed
-        {{{1, 5}, {9, 5}}, Answer::Yes, {1, 9, 50}, "antes"},      // the row only
-        {{{1, 5}, {73, 5}}, Answer::Yes, {1, 73, 50}, "antes"},    // the column only
+        {{{30, 5}, {46, 5}}, Answer::Yes, {30, 46, 50}, "antes"},  // the box only, corner to corner
+        {{{9, 5}, {1, 5}}, Answer::Yes, {1, 9, 50}, "antes"},      // the row only
+        {{{81, 5}, {73, 5}}, Answer::Yes, {73, 81, 50}, "antes"},  // the row only, the last cell typed
+        {{{1, 5}, {73, 5}}, Answer::Yes, {1, 73, 50}, "antes"},    // the column only, the first cell typed
         {{{3, 2}}, Answer::Yes, {3, 50}, "antes"},                 // the given "2" in cell 2 stays unmarked
         {{{1, 5}, {11, 5}}, Answer::No, {}, "Vigila, contiene errores"},
-        {{{1, 10}, {10, 10}}, Answer::OK, {50}, none},                  // out of range: empty
+        {{{4, 3}, {1, 10}, {10, 10}}, Answer::OK, {50}, none},           // out of range: empty
         {{{19, 5}, {29, 5}, {3, 6}, {13, 6}}, Answer::OK, {50}, none},  // boxes apart
     };
-    game.cellFocusedByPlayer(30);  // the check commits this cell first
     for (const auto& [typed, answer, marked, status] : cases) {
         game.reiniciar_sudoku_Click();
+        game.cellFocusedByPlayer(typed[0].first);
         ws.cells[50].back = fondoError;  // a mark left by an earlier check stays, unless answered No
         for (auto [cell, d] : typed)
-            cell == 30 ? void(ws.cells[30].text = std::to_string(d)) : digit(cell, d);
+            cell == typed[0].first ? void(ws.cells[cell].text = std::to_string(d)) : digit(cell, d);
         ws.status = "antes";
         ws.answers = {answer};
         ws.boxes.clear();
         game.check_Click();
-        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.prompts(),
+        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked(),
                   status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question)) << typed[0].first;
     }
 }

@@ -11,6 +11,7 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     ws.cells[5].back = fondoError;
     digit(37, 10);  // out of range: saved as an empty cell
     digit(38, -1);
+    game.dificil_Click();  // for the next game: the save keeps the level played
     game.guardar_sudoku_Click();
     EXPECT_EQ(ops.syncs, 2) << "the new file flushed, then its folder";
     const std::string saved = with(puzzleLine(), {81}, '3');
@@ -21,27 +22,29 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
 
     type(1, vk::Digit0 + 6, 81);
     type(81, 32, 1);
-    game.dificil_Click();
     ws.cells[7].back = fondoError;
     game.cargar_sudoku_Click();
     EXPECT_EQ(ws.status + "|" + board(),
               "SuDoku Cargado|" + saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine()));
     EXPECT_EQ(ws.checked + game.dificultadElegida, "x--f") << "the saved game's level is checked again";
 
-    // Medium, hard, and a code of no level, which reads the easy files with no menu mark changed:
-    // solve and restart follow the level loaded.
+    // Medium, hard, and a code of no level, which reads the easy files with no menu mark changed (medium stays ticked):
+    // solve, restart and save follow the level loaded, whatever level is ticked for the next game.
     const std::tuple<std::string, std::string, int, std::string> games[] = {
-        {"Medio 3", "m", 5, "-x-"}, {"Dificil 2", "d", 2, "--x"}, {"Facil 3", "F", 4, "--x"}};
+        {"Medio 3", "m", 7, "-x-"}, {"Dificil 2", "d", 5, "--x"}, {"Facil 3", "F", 6, "-x-"}};
     for (const auto& [label, code, shift, marks] : games) {
         const std::string line = with(solutionLine(shift), {2}, '0');  // a given cell saved empty stays given
         writeFile("partida.sdk", {label, code, line + "123"});
         game.cargar_sudoku_Click();
         EXPECT_EQ(board(), line + "|" + line + "|" + white() + "|" + givens(puzzleLine(shift))) << label;
         EXPECT_EQ(ws.checked + game.dificultadActual + game.dificultadElegida, marks + code + code);
+        code == "m" ? game.facil_Click() : game.medio_Click();
         game.solucionar_sudoku_Click();
         EXPECT_EQ(digits(), solutionLine(shift)) << label;
         game.reiniciar_sudoku_Click();
         EXPECT_EQ(digits(), puzzleLine(shift)) << label;
+        game.guardar_sudoku_Click();
+        EXPECT_EQ(support::readBytes(folder.game("partida.sdk")), support::crlf({label, code, puzzleLine(shift)}));
     }
 }
 
@@ -73,7 +76,7 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
             game.guardar_sudoku_Click();
             type(1, vk::Digit0 + 5);
             game.cargar_sudoku_Click();
-            ::_exit(ws.prompts().empty() && ws.status == "SuDoku Cargado" && value(1) == 8 ? 0 : 1);
+            ::_exit(ws.asked().empty() && ws.status == "SuDoku Cargado" && value(1) == 8 ? 0 : 1);
         }
         int status = -1;
         ::waitpid(child, &status, 0);
