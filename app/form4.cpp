@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -26,11 +27,14 @@ Form4::Form4(Form4Timer& ticks, QWidget* owner)
 
 // The pictures are PNG files, which Qt reads without loading an image plugin. The title picture
 // (607 x 518 at -1080, -1800 twips, overhanging the window on every side) is stored as the part
-// of it the window shows.
+// of it the window shows. They are read through QIcon, which takes the @2x file on a screen with
+// twice the pixels (QPixmap would take the 1x file and have it enlarged).
 void Form4::buildContents()
 {
-    placed(new QLabel(this), "Image1", 0, 0, 5985, 4530)->setPixmap(QPixmap(":/artwork/splash_fondo.png"));
-    placed(new QLabel(this), "Image2", 1200, 1080, 3480, 2280)->setPixmap(QPixmap(":/artwork/splash_tablero.png"));
+    auto* Image1 = placed(new QLabel(this), "Image1", 0, 0, 5985, 4530);
+    Image1->setPixmap(QIcon(":/artwork/splash_fondo.png").pixmap(Image1->size()));
+    auto* Image2 = placed(new QLabel(this), "Image2", 1200, 1080, 3480, 2280);
+    Image2->setPixmap(QIcon(":/artwork/splash_tablero.png").pixmap(Image2->size()));
 
     auto* Label1 = placed(new QLabel("CUADRIX!", this), "Label1", 60, 3240, 5895, 1215);
     QFont font("Times New Roman", 48, QFont::Bold, true);

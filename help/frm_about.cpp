@@ -2,6 +2,7 @@
 #include "help/frm_about.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +25,9 @@ FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
     const AboutTexts texts = FrmAbout::Form_Load();
     setWindowTitle(QString::fromStdString(texts.caption));
 
-    placed(new QLabel(this), "picIcon", 240, 240, 780, 780)->setPixmap(QPixmap(":/artwork/acerca.png"));
+    // Through QIcon, which takes the @2x file on a screen with twice the pixels.
+    auto* picIcon = placed(new QLabel(this), "picIcon", 240, 240, 780, 780);
+    picIcon->setPixmap(QIcon(":/artwork/acerca.png").pixmap(picIcon->size()));
     auto* lblTitle = placed(new QLabel(QString::fromStdString(texts.lblTitle), this), "lblTitle", 1050, 240, 3885, 240);
     QFont bold = lblTitle->font();
     bold.setBold(true);
