@@ -12,18 +12,27 @@
 #include "board/key_codes_qt.h"
 #include "tests/widgets/widget_fixture.h"
 
-// Keys X11 names by something other than their digit, and neighbours of the digit row.
+// Keys X11 names by something other than their digit, neighbours of the digit row, and the keys of a Spanish keyboard
+// that the game tells apart (AltGr is Alt; the dead accent key and the keypad without Num Lock are any other key).
 TEST(KeyCodes, ADigitIsItsKeyWhateverQtCallsItAndOtherKeysAreAnyOtherKey)
 {
     struct Case { int key; Qt::KeyboardModifiers modifiers; quint32 scan, native; int code; };
     const Case cases[] = {
-        {Qt::Key_9, Qt::KeypadModifier, 0, 0, 105},
+        {Qt::Key_9, Qt::KeypadModifier, 0, 0, 105}, {Qt::Key_1, Qt::KeypadModifier, 87, 0, 97},
+        {Qt::Key_Home, Qt::KeypadModifier, 79, 0, 0},
         {Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 49},  // Shift+1
         {Qt::Key_ParenRight, Qt::ShiftModifier, 19, 0, 48},  // Shift+0
-        {Qt::Key_Escape, Qt::NoModifier, 9, 0, 27},
-        {Qt::Key_A, Qt::NoModifier, 38, 0, 0},
-        {Qt::Key_Meta, Qt::NoModifier, 133, 0xffeb, 91},
-        {Qt::Key_Meta, Qt::NoModifier, 134, 0xffec, 92},
+        {Qt::Key_5, Qt::ControlModifier, 0, 0, 53},
+        {Qt::Key_Escape, Qt::NoModifier, 9, 0, 27}, {Qt::Key_Return, Qt::NoModifier, 36, 0, 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, 104, 0, 13}, {Qt::Key_A, Qt::NoModifier, 38, 0, 0},
+        {Qt::Key_Dead_Acute, Qt::NoModifier, 34, 0, 0}, {Qt::Key_Ntilde, Qt::NoModifier, 47, 0, 0},
+        {Qt::Key_Left, Qt::NoModifier, 113, 0, 37}, {Qt::Key_Up, Qt::NoModifier, 111, 0, 38},
+        {Qt::Key_Right, Qt::NoModifier, 114, 0, 39}, {Qt::Key_Down, Qt::NoModifier, 116, 0, 40},
+        {Qt::Key_Shift, Qt::NoModifier, 50, 0, 16}, {Qt::Key_Control, Qt::NoModifier, 37, 0, 17},
+        {Qt::Key_Alt, Qt::NoModifier, 64, 0, 18}, {Qt::Key_AltGr, Qt::NoModifier, 108, 0, 18},
+        {Qt::Key_CapsLock, Qt::NoModifier, 66, 0, 20}, {Qt::Key_NumLock, Qt::NoModifier, 77, 0, 144},
+        {Qt::Key_Menu, Qt::NoModifier, 135, 0, 93}, {Qt::Key_Meta, Qt::NoModifier, 133, 0xffeb, 91},
+        {Qt::Key_Meta, Qt::NoModifier, 134, 0xffec, 92}, {Qt::Key_Super_R, Qt::NoModifier, 0, 0, 92},
     };
     for (const Case& c : cases)
         EXPECT_EQ(virtualKeyCode(QKeyEvent(QEvent::KeyPress, c.key, c.modifiers, c.scan, c.native, 0)), c.code) << c.key;
@@ -58,9 +67,9 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
     form->game().acerca_Click();
     form->activateWindow();
     WidgetTest::settle();
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(click(below), open);
-    EXPECT_EQ(prompts, QStringList({"Introdueix un Nombre!"}));
+    EXPECT_EQ(asked, QStringList({"Cuadrix|OK|Introdueix un Nombre!"}));
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
     form->Text1(open)->setText("6");
     EXPECT_EQ(click(below), below);
@@ -112,10 +121,30 @@ TEST_F(WidgetTest, MenuShortcutsFireFromACellAndToolbarButtonsShareTheMenuAction
         EXPECT_NE(form->Text1(openCell())->text(), " ") << action->objectName().toStdString() << " reached the cell";
     }
     EXPECT_EQ(fired.join(" "), "Ctrl+N Ctrl+G Ctrl+C Ctrl+R Ctrl+H Ctrl+O Ctrl+S F1");
-    const QList<QAction*> buttons = form->toolbar()->actions();
-    EXPECT_EQ(std::count_if(buttons.begin(), buttons.end(), [](QAction* a) { return qobject_cast<QMenu*>(a->parent()); }), 5);
-    form->game().medio_Click();
-    EXPECT_TRUE(form->menuItem("medio")->isChecked() && !form->menuItem("facil")->isChecked());
-    qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(form->toolbarButton(1)))->click();
-    EXPECT_EQ(form->statusLine()->text().toStdString() + form->game().dificultadActual, "Nuevo SuDoku Cargadom");
+}
+
+// At start easy is ticked and welcomed; each toolbar button, under its text, runs its menu item's command; medium is
+// ticked, so the new game is a medium one.
+TEST_F(WidgetTest, AtStartEasyIsTickedAndEachToolbarButtonRunsItsCommand)
+{
+    EXPECT_EQ(form->windowTitle() + form->statusLine()->text(), "Cuadrix!Bienbenido a Cuadrix! Todo listo para jugar");
+    const auto ticks = [this] {
+        return QString("%1%2%3").arg(form->menuItem("facil")->isChecked()).arg(form->menuItem("medio")->isChecked())
+            .arg(form->menuItem("dificil")->isChecked());
+    };
+    EXPECT_EQ(ticks(), "100");
+    form->menuItem("medio")->trigger();
+    EXPECT_EQ(ticks(), "010");
+    QStringList seen;
+    for (QAction* action : form->toolbar()->actions()) {
+        if (auto* button = qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(action))) {
+            button->click();
+            seen << action->iconText() + ": " + form->statusLine()->text();
+        }
+    }
+    EXPECT_EQ(seen.join("\n"), "Nuevo: Nuevo SuDoku Cargado\nGuardar Partida: Partida guardada\n"
+                               "Cargar Partida: SuDoku Cargado\nBuscar errores: Enhorabuena no tienes ningun error\n"
+                               "Solucionar: Sudoku Solucionado");
+    EXPECT_EQ(form->game().dificultadActual, "m");
+    EXPECT_TRUE(asked.isEmpty());
 }

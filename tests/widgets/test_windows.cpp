@@ -1,6 +1,7 @@
 // The splash, the help window, the About box, the real message boxes and the colours that do not follow the desktop.
 #include <algorithm>
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "app/form4.h"
+#include "app/window_look.h"
 #include "tests/support.h"
 #include "tests/widgets/widget_fixture.h"
 
@@ -22,6 +24,7 @@ TEST_F(WidgetTest, TheSplashShowsCentredOverTheBoardAndHidesAtTheSecondTick)
     EXPECT_EQ(parts.size(), 3) << "two pictures and the title";
     for (const QLabel* part : parts)
         EXPECT_TRUE(splash->rect().contains(part->geometry()) && (!part->pixmap().isNull() || part->text() == "CUADRIX!"));
+    EXPECT_TRUE(splash->Timer1()->isActive() && splash->Timer1()->interval() == 1000) << "two ticks of a second";
     QMetaObject::invokeMethod(splash->Timer1(), "timeout");
     EXPECT_TRUE(splash->isVisible());
     QMetaObject::invokeMethod(splash->Timer1(), "timeout");
@@ -64,23 +67,28 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
         QTest::keyClick(about->windowHandle(), key);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    press(about->cmdSysInfo(), Qt::Key_Return);  // its message, and the box stays
-    EXPECT_EQ(prompts, QStringList({QString::fromUtf8("La información del sistema no está disponible en este momento")}));
+    press(about->cmdSysInfo(), Qt::Key_Return);  // its message, with the application's title, and the box stays
+    EXPECT_EQ(asked, QStringList({QString::fromUtf8("Cuadrix|OK|La información del sistema no está disponible en este momento")}));
     press(about->cmdSysInfo(), Qt::Key_Escape);  // "Aceptar", whichever button has the focus
     EXPECT_TRUE(about.isNull());
 }
 
+// What each real box shows: its title, its buttons in Spanish, the default one, the prompt; Esc and then the close button
+// are tried on it, and when it stays open through both the button given answers it.
 TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCloseAsCancel)
 {
     form->setMessageBoxFunction(nullptr);
-    // On the next box: Esc and then the close button; whether the box stayed open through both, and if so the
-    // button given answers it.
     bool stayed = false;
-    QString yes;
+    QString shown;
     const auto next = [&](QMessageBox::StandardButton otherwise) {
         QTimer::singleShot(50, [&, otherwise] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            yes = box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->text() : yes;
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            buttons.sort();
+            shown = box->windowTitle() + "|" + buttons.join("/") + "|"
+                  + (box->defaultButton() ? box->defaultButton()->text() : "") + "|" + box->text();
             QTest::keyClick(box, Qt::Key_Escape);
             box->close();
             if ((stayed = box->isVisible()))
@@ -90,13 +98,15 @@ TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCl
     next(QMessageBox::No);
     EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::No);
     EXPECT_TRUE(stayed) << "Esc or the close button answered the Yes/No question";
-    EXPECT_EQ(yes, QString::fromUtf8("&S\u00ed"));
+    EXPECT_EQ(shown, QString::fromUtf8("Cuadrix!|&No/&S\u00ed|&S\u00ed|Cuidado tienes errores"));
     next(QMessageBox::Ok);
     EXPECT_EQ(form->messageBox("Introdueix un Nombre!", "", Buttons::OK), Answer::OK);
     EXPECT_FALSE(stayed) << "Esc answers a box with OK alone";
+    EXPECT_EQ(shown, "Cuadrix|Aceptar||Introdueix un Nombre!");
     next(QMessageBox::No);
     form->close();
     EXPECT_FALSE(stayed) << "the exit question takes Esc as Cancel";
+    EXPECT_EQ(shown, QString::fromUtf8("Cuadrix!|&No/&S\u00ed/Cancelar|&S\u00ed|Desea guardar la partida?"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->game().salidaCancelada, 1);
 }
@@ -125,4 +135,13 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     form->setCellBackColor(openCell(), fondoError);
     EXPECT_GT(count(form->Text1(openCell()), qRgb(255, 192, 192)), 400) << "the error background is painted";
     QApplication::setPalette(before);
+}
+
+// The game's colours are BGR values (0x00BBGGRR); each shows as the colour it names, the focus as the menu's.
+TEST(Colours, EachValueShowsAsTheColourItNames)
+{
+    const QList<QColor> shown = {toQColor(fondoError), toQColor(fondoCorrecto), toQColor(windowBackground),
+                                 toQColor(colorFijo), toQColor(fondoFoco)};
+    EXPECT_EQ(shown, QList<QColor>({QColor(255, 192, 192), QColor(192, 255, 192), QColor(255, 224, 192), Qt::red,
+                                    QApplication::palette("QMenu").color(QPalette::Window)}));
 }

@@ -12,17 +12,20 @@
 #include "app/form1.h"
 #include "board/text_cell.h"
 
+// A failing comparison shows the text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
 class WidgetTest : public ::testing::Test {
 protected:
     std::unique_ptr<Form1> form;
-    QStringList prompts;
+    QStringList asked;      // the boxes shown: "title|buttons|prompt"
     QList<Answer> answers;  // for the next boxes; OK when none is left
 
     void SetUp() override
     {
         form = std::make_unique<Form1>(executableFolder().value());
-        form->setMessageBoxFunction([this](const QString& prompt, const QString&, Buttons) {
-            prompts << prompt;
+        form->setMessageBoxFunction([this](const QString& prompt, const QString& title, Buttons buttons) {
+            asked << title + "|" + QStringList{"OK", "Sí/No", "Sí/No/Cancelar"}[static_cast<int>(buttons)] + "|" + prompt;
             return answers.isEmpty() ? Answer::OK : answers.takeFirst();
         });
         form->start();
