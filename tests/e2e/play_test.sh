@@ -128,6 +128,14 @@ xdotool windowactivate --sync "$wid"
 key F1
 check "F1 again brings the help window to the keyboard" test "$(xdotool getactivewindow)" = "$(window_of_width 730)"
 
+# The About box is out of the taskbar, has no owner, and goes below the board when the board is clicked.
+xdotool windowactivate --sync "$wid"
+key alt+y a
+about_hints() { xprop -id "$(xdotool search --onlyvisible --name '^Acerca de Cuadrix' | head -n1)" _NET_WM_STATE WM_TRANSIENT_FOR; }
+check "the About box is out of the taskbar, with no owner" eval 'about_hints | grep -q SKIP_TASKBAR && about_hints | grep -q "WM_TRANSIENT_FOR:  not found"'
+xdotool windowactivate --sync "$wid"
+check "the board comes above the About box" test "$(($(xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}')))" = "$wid"
+
 # Ctrl+S and Yes (the default button): the game is saved and the program ends with 0.
 xdotool windowactivate --sync "$wid"
 key ctrl+s Return
