@@ -21,10 +21,11 @@ namespace {
 // giving the window a transient-for hint.
 void skipTaskbar(QWidget* window)
 {
+    // Other platforms have no connection; the offscreen one may answer as X11 without one.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     const auto atom = [connection](const char* name) {
         xcb_intern_atom_reply_t* reply =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
