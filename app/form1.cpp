@@ -340,9 +340,7 @@ void Form1::showHelp(const std::string& address)
         // Its frame is not known before it is shown: the main window's stands in for it.
         const QSize frame = help_->size() + frameGeometry().size() - size();
         const QRect board(Text1(1)->mapToGlobal(QPoint()), Text1(81)->mapToGlobal(Text1(81)->rect().bottomRight()));
-        const HelpPlacement place = placeHelpWindow(frame, frameGeometry(), board, screen()->availableGeometry());
-        move(place.mainWindow);
-        help_->move(place.help);
+        help_->move(placeHelpWindow(frame, frameGeometry(), board, screen()->availableGeometry()));
     }
     help_->navigate(address);
     bringUp(help_);

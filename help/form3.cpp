@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <utility>
 
 #include <QFile>
@@ -57,39 +58,29 @@ void Form3::navigate(const std::string& address)
     WebBrowser1_->showPage(address.compare(0, scheme.size(), scheme) == 0 ? address.substr(scheme.size()) : address);
 }
 
-HelpPlacement placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen)
+QPoint placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen)
 {
-    const auto onScreen = [&](int x, int y) {
-        return QRect(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - help.width())),
-                     std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - help.height())),
-                     help.width(), help.height());
-    };
-    const int roomRight = screen.right() - mainWindow.right(), roomLeft = mainWindow.left() - screen.left();
-    if (roomRight + roomLeft >= help.width() && help.height() <= screen.height()) {
-        // On the side with more room; the main window moves over only when that side is too narrow.
-        const bool right = roomRight >= help.width() || (roomLeft < help.width() && roomRight >= roomLeft);
-        const int shift = right ? std::min(0, roomRight - help.width()) : std::max(0, help.width() - roomLeft);
-        const QRect main = mainWindow.translated(shift, 0);
-        return {onScreen(right ? main.right() + 1 : main.left() - help.width(), main.top()).topLeft(), main.topLeft()};
-    }
     const auto area = [](const QRect& r) { return static_cast<qint64>(r.width()) * r.height(); };
-    // No room beside it: try the sides, above and below the main window and the screen's edges;
-    // the first place that covers least wins.
-    const int xs[] = {mainWindow.right() + 1, mainWindow.left() - help.width(), screen.right() + 1 - help.width(),
-                      screen.left()};
-    const int ys[] = {mainWindow.top(), mainWindow.bottom() + 1, mainWindow.top() - help.height(), screen.top(),
-                      screen.bottom() + 1 - help.height()};
-    QRect best;
-    std::pair<qint64, qint64> leastCovered(-1, -1);
-    for (int x : xs) {
-        for (int y : ys) {
-            const QRect place = onScreen(x, y);
+    // Level with the main window first, then below and above it, then below and above the board; on each of
+    // these lines just right of the main window, just left of it, then beside the board. Each place is kept
+    // on the screen; the first that covers least of the board, then of the main window, wins.
+    const int ys[] = {mainWindow.top(), mainWindow.bottom() + 1, mainWindow.top() - help.height(), board.bottom() + 1,
+                      board.top() - help.height()};
+    const int xs[] = {mainWindow.right() + 1, mainWindow.left() - help.width(), board.right() + 1,
+                      board.left() - help.width()};
+    QPoint best;
+    std::pair<qint64, qint64> leastCovered(std::numeric_limits<qint64>::max(), 0);
+    for (int y : ys) {
+        for (int x : xs) {
+            const QPoint corner(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - help.width())),
+                                std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - help.height())));
+            const QRect place(corner, help);
             const std::pair<qint64, qint64> covered(area(place & board), area(place & mainWindow));
-            if (leastCovered.first < 0 || covered < leastCovered) {
+            if (covered < leastCovered) {
                 leastCovered = covered;
-                best = place;
+                best = corner;
             }
         }
     }
-    return {best.topLeft(), mainWindow.topLeft()};
+    return best;
 }

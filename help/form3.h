@@ -36,11 +36,7 @@ private:
 };
 
 
-// Where the help window (the size of its frame) and the main window (its frame) go: beside each
-// other when the screen has room for both, the main window moving along only as far as that
-// needs; else the help window where it covers the least of the board, then of the main window.
-struct HelpPlacement {
-    QPoint help;
-    QPoint mainWindow;
-};
-HelpPlacement placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen);
+// Where the help window goes (the top-left corner of its frame, given the size of the frame): level with the
+// main window (its frame), just right of it or else just left of it, where the screen has room; else where
+// it covers the least of the board, then of the main window. It stays on the screen; the main window never moves.
+QPoint placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, const QRect& screen);

@@ -1,7 +1,13 @@
 // The About box window.
 #include "help/frm_about.h"
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,11 +15,38 @@
 
 #include "app/window_look.h"
 
+namespace {
+
+// Keeps a window out of the taskbar and the pager on X11: the window manager reads these states when the
+// window is first shown, and Qt adds its own to them. No window type of Qt asks for them without also
+// giving the window a transient-for hint.
+void skipTaskbar(QWidget* window)
+{
+    // Other platforms have no connection; the offscreen one may answer as X11 without one.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    const xcb_atom_t states[] = {atom("_NET_WM_STATE_SKIP_TASKBAR"), atom("_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window->winId(), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2,
+                        states);
+}
+
+}  // namespace
+
 // A plain window with no owner: a dialog, even one without a parent, gets a transient-for hint on
 // X11, and the window manager would then keep it above the board.
 FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
     : QWidget(nullptr, closableWindow), logic_(ws)
 {
+    skipTaskbar(this);
     useWindowLook(this, "frmAbout", 5145, 2595);
     setAttribute(Qt::WA_DeleteOnClose);
     // The box is laid out for a narrow 8-point dialog font: the desktop's wider one cuts the

@@ -111,10 +111,13 @@ key Up Right Right 3 Right ctrl+o
 check "solve: the given cell white, the corrected 7 light red, the right 3 light green, the empty cell light red" \
     seen 'background_is 1 $white && background_is 2 $light_red && background_is 3 $light_green && background_is 11 $light_red'
 
-# The help window opens beside the board.
+# With the board put near the screen's left edge, the help window opens just beside it, and the board stays.
+xdotool windowmove --sync "$wid" 100 50
+placed=$(xdotool getwindowgeometry "$wid")
 key F1
 check "F1 opens the help window" wait_for 5 window_of_width 730 >/dev/null
-side_by_side() {  # level with the main window, just beside it, and on the screen
+side_by_side() {  # the main window where it was put; the help window level with it, just beside it, on the screen
+    [ "$(xdotool getwindowgeometry "$wid")" = "$placed" ] || return 1
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     local left=$X right=$((X + WIDTH)) top=$Y
     eval "$(xdotool getwindowgeometry --shell "$(window_of_width 730)")"
@@ -124,6 +127,14 @@ check "the help window beside the board" side_by_side
 xdotool windowactivate --sync "$wid"
 key F1
 check "F1 again brings the help window to the keyboard" test "$(xdotool getactivewindow)" = "$(window_of_width 730)"
+
+# The About box is out of the taskbar, has no owner, and goes below the board when the board is clicked.
+xdotool windowactivate --sync "$wid"
+key alt+y a
+about_hints() { xprop -id "$(xdotool search --onlyvisible --name '^Acerca de Cuadrix' | head -n1)" _NET_WM_STATE WM_TRANSIENT_FOR; }
+check "the About box is out of the taskbar, with no owner" eval 'about_hints | grep -q SKIP_TASKBAR && about_hints | grep -q "WM_TRANSIENT_FOR:  not found"'
+xdotool windowactivate --sync "$wid"
+check "the board comes above the About box" test "$(($(xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}')))" = "$wid"
 
 # Ctrl+S and Yes (the default button): the game is saved and the program ends with 0.
 xdotool windowactivate --sync "$wid"

@@ -56,6 +56,25 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     EXPECT_TRUE(help.isNull()) << "the main window takes its help window with it";
 }
 
+// A help window of 730 x 540 goes level with the main window, right of it or else left of it; with no room
+// on either side it covers least of the board (inside the main window); it always stays on the screen.
+TEST(HelpPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheLeastOfTheBoard)
+{
+    const struct {
+        const char* what;
+        QRect mainWindow, screen;
+        QPoint help;
+    } cases[] = {
+        {"room on both sides: the right", QRect(1000, 100, 476, 600), QRect(0, 30, 2560, 1410), QPoint(1476, 100)},
+        {"room only on the left", QRect(1000, 100, 476, 600), QRect(0, 30, 1600, 994), QPoint(270, 100)},
+        {"no room on either side: right and bottom", QRect(300, 50, 476, 600), QRect(0, 0, 1280, 768), QPoint(550, 228)},
+        {"a screen smaller than the help window", QRect(100, 100, 476, 400), QRect(10, 20, 640, 480), QPoint(10, 20)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placeHelpWindow(QSize(730, 540), c.mainWindow, c.mainWindow.adjusted(10, 80, -16, -70), c.screen), c.help)
+            << c.what;
+}
+
 TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
 {
     form->menuItem("acerca")->trigger();
