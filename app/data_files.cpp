@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <utility>
 
 const std::array<Level, 3>& levels()
@@ -93,6 +95,7 @@ std::string fileErrorText(int error)
     case EACCES: case EPERM: return "no hay permiso";
     case EROFS: return "el disco es de solo lectura";
     case ENOSPC: case EDQUOT: return "el disco está lleno";
+    case EFBIG: return "supera el tamaño de fichero que este sistema permite";
     case EISDIR: return "es una carpeta";
     case ENAMETOOLONG: return "el nombre es demasiado largo";
     case ELOOP: return "hay demasiados enlaces simbólicos en la ruta";
@@ -101,7 +104,16 @@ std::string fileErrorText(int error)
     case ENOMEM: return "no hay memoria suficiente";
     case EXDEV: return "el fichero temporal quedó en otro disco";
     case EBUSY: case ETXTBSY: return "el fichero está en uso";
-    case kNotRegularFile: return "no es un fichero normal";
+    case ENXIO: case ENODEV: case kNotRegularFile: return "no es un fichero normal";
+    case ENOTCONN: case ESTALE: case ETIMEDOUT: case EHOSTDOWN: case EHOSTUNREACH: case ENETDOWN: case ENETUNREACH:
+    case ECONNRESET: case ECONNABORTED: case ECONNREFUSED: case EREMOTEIO: case ENOLINK: case ECOMM:
+        return "la carpeta no responde: el disco de red o la unidad se ha desconectado";
+    case EOVERFLOW: case kTooLarge: return "es demasiado grande";
+    case EAGAIN: case ENOLCK: return "el fichero está bloqueado";
+    case EINVAL: case EOPNOTSUPP: return "este disco no permite la operación";
+    case EMLINK: return "la carpeta no admite más ficheros";
+    case EEXIST: case ENOTEMPTY: return "en su lugar hay una carpeta que no está vacía";
+    case EINTR: return "la operación se interrumpió";
     case kLineTooLong: return "tiene una línea de más de 16 MB";
     default: return "error del sistema número " + std::to_string(error);
     }
@@ -110,18 +122,42 @@ std::string fileErrorText(int error)
 // ---------------------------------------------------------------------------
 // Reading
 
-LineReader::LineReader(const std::string& path)
+int openDataFile(const std::string& path, int& error)
 {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat st;
-    if (fd_ < 0 || ::fstat(fd_, &st) != 0)
-        error_ = errno;
-    else if (!S_ISREG(st.st_mode))
-        error_ = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
-    if (error_ && fd_ >= 0)
-        ::close(std::exchange(fd_, -1));
-    else if (fd_ >= 0)
+    error = fd < 0 || ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? kNotRegularFile : 0;
+    if (error && fd >= 0)
+        ::close(std::exchange(fd, -1));
+    return fd;
+}
+
+FileBytes readDataFile(const std::string& path)
+{
+    FileBytes file;
+    const int fd = openDataFile(path, file.error);
+    char buffer[1 << 16];
+    for (ssize_t n = 1; fd >= 0 && n != 0 && !file.error;) {
+        n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno != EINTR)
+            file.error = errno;
+        else if (n > 0 && file.bytes.size() + static_cast<std::size_t>(n) > kMaxLine)
+            file.error = kTooLarge;
+        else if (n > 0)
+            file.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (file.error)
+        file.bytes.clear();
+    return file;
+}
+
+LineReader::LineReader(const std::string& path)
+{
+    fd_ = openDataFile(path, error_);
+    if (fd_ >= 0)
         buffer_.resize(1 << 16);
 }
 
@@ -200,6 +236,24 @@ std::string temporaryStem(const std::string& path)
     return path.substr(0, slash) + name.substr(0, name.size() > 7 ? name.size() - 7 : 0) + "~";
 }
 
+// Six characters from [A-Za-z0-9], as mkstemp draws them.
+std::string randomSuffix()
+{
+    static std::mt19937 generator(std::random_device{}());
+    static const char chars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix(6, ' ');
+    for (char& c : suffix)
+        c = chars[std::uniform_int_distribution<int>(0, 61)(generator)];
+    return suffix;
+}
+
+// Whether the descriptor is the file now at path.
+bool sameFile(int fd, const std::string& path)
+{
+    struct stat a, b;
+    return ::fstat(fd, &a) == 0 && ::lstat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 }  // namespace
 
 int SystemFileOps::write(int fd, const char* data, std::size_t size)
@@ -228,61 +282,115 @@ FileOps& systemFileOps()
     return ops;
 }
 
-std::vector<std::string> leftoverTemporaries(const std::string& path)
+int createLockedFile(const std::string& path, int& error)
+{
+    // One found gone once locked was taken for abandoned just before: another is made.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            error = errno;
+            return -1;
+        }
+        // A disk that cannot lock is written all the same: there nothing is ever taken for abandoned.
+        if (::flock(fd, LOCK_EX) != 0 || sameFile(fd, path))
+            return fd;
+        ::close(fd);
+    }
+    error = EAGAIN;
+    return -1;
+}
+
+int lockAbandoned(const std::string& path, int& error)
+{
+    // Never through a link, nor anything but a regular file: this program leaves neither.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    error = fd < 0                            ? errno
+        : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ? kNotRegularFile
+        : ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? EWOULDBLOCK
+        : !sameFile(fd, path)                 ? ENOENT
+                                              : 0;
+    if (error && fd >= 0)
+        ::close(std::exchange(fd, -1));
+    return fd;
+}
+
+std::vector<std::string> removeAbandonedTemporaries(const std::string& path)
 {
     const std::string target = linkTarget(path), stem = temporaryStem(target), folder = folderOf(target);
     const std::string prefix = stem.substr(stem.rfind('/') + 1);
-    std::vector<std::string> found;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return found;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
-            && std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
-                           [](unsigned char c) { return std::isalnum(c); }))
-            found.push_back(folder + "/" + name);
+    std::vector<std::string> found, removed;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
+                && std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                               [](unsigned char c) { return std::isalnum(c); }))
+                found.push_back(folder + "/" + name);
+        }
+        ::closedir(dir);
     }
-    ::closedir(dir);
     std::sort(found.begin(), found.end());
-    return found;
+    for (const std::string& leftover : found) {
+        int error;
+        const int fd = lockAbandoned(leftover, error);
+        if (fd >= 0 && ::unlink(leftover.c_str()) == 0)
+            removed.push_back(leftover);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return removed;
 }
 
 int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops)
 {
     const std::string target = linkTarget(path);
-    for (const std::string& leftover : leftoverTemporaries(target))
-        ::unlink(leftover.c_str());
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+    removeAbandonedTemporaries(target);
 
-    std::string temporary = temporaryStem(target) + "XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    // The temporary file is locked before anything is written to it, so that no other run takes it for abandoned.
+    std::string temporary;
+    int fd = -1, error = EEXIST;
+    for (int attempt = 0; fd < 0 && error == EEXIST && attempt < 100; ++attempt) {
+        temporary = temporaryStem(target) + randomSuffix();
+        fd = createLockedFile(temporary, error);
+    }
     if (fd < 0)
-        return errno;
+        return error;
     // The new file keeps the permissions of the one it replaces, or gets those of a new file: the owner's alone in a
     // folder closed to everyone else.
-    struct stat st;
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const bool privateFolder = ::stat(folderOf(target).c_str(), &st) == 0 && (st.st_mode & 077) == 0;
-    ::fchmod(fd, ::stat(target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask & (privateFolder ? 0600 : 0666));
+    struct stat folder;
+    const bool privateFolder = ::stat(folderOf(target).c_str(), &folder) == 0 && (folder.st_mode & 077) == 0;
+    ::fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask & (privateFolder ? 0600 : 0666));
 
-    int error = ops.write(fd, bytes.data(), bytes.size());
+    error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)
         error = ops.sync(fd);
-    const int closeError = ::close(fd) == 0 ? 0 : errno;
-    if (!error)
-        error = closeError;
     if (!error)
         error = ops.rename(temporary, target);
-    if (error) {
+    if (error)
         ::unlink(temporary.c_str());
+    // The lock goes with the descriptor, once the file is in place or gone; the flush has already told of any failure.
+    ::close(fd);
+    if (error)
         return error;
-    }
     // The rename is done; a failed flush of the folder only weakens it against a power cut.
-    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ops.sync(folder);
-        ::close(folder);
+    const int folderFd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ops.sync(folderFd);
+        ::close(folderFd);
     }
     return 0;
+}
+
+std::string writeErrorText(int error, const std::string& path)
+{
+    if (error != ENOENT)
+        return fileErrorText(error);
+    return "la carpeta " + folderOf(std::filesystem::path(linkTarget(path)).lexically_normal().string()) + " no existe";
 }

@@ -60,11 +60,23 @@ inline const std::string partidaNom = "\\game\\partida.sdk";
 // Causes of a failure that have no errno value of their own.
 constexpr int kNotRegularFile = -1;  // a FIFO, a device or a socket
 constexpr int kLineTooLong = -2;     // a line longer than kMaxLine
-// Far above any line a data file needs, labels of a megabyte included.
+constexpr int kTooLarge = -3;        // a file read whole that is longer than kMaxLine
+// Far above any line a data file needs, labels of a megabyte included, and any help page.
 constexpr std::size_t kMaxLine = std::size_t(16) << 20;
 
 // What went wrong with a file, in Spanish, without a final period: an errno value or one of the causes above.
 std::string fileErrorText(int error);
+
+// Opens a data file for reading: a regular file only, without waiting (a FIFO or a device is refused at once).
+// Returns the descriptor, or -1 with error set.
+int openDataFile(const std::string& path, int& error);
+
+// A data file read whole, opened as above, up to kMaxLine bytes.
+struct FileBytes {
+    std::string bytes;
+    int error = 0;
+};
+FileBytes readDataFile(const std::string& path);
 
 // Reads a file one line at a time: a line ends at LF, and a CR before the LF is dropped.
 // Only a regular file is opened, without waiting; bytes are kept as they are.
@@ -124,12 +136,24 @@ public:
 };
 FileOps& systemFileOps();
 
-// Temporary files beside path that an interrupted replacement of path left behind.
-std::vector<std::string> leftoverTemporaries(const std::string& path);
+// Files a run of this program holds locked while it lasts (a temporary file being written, the marker of a change in
+// progress); the lock goes when the run ends, however it ends. createLockedFile makes a new one (-1 and error EEXIST
+// when one is there already); lockAbandoned opens one that no run holds any longer, as the file still at path
+// (-1 and error EWOULDBLOCK while a run holds it, or why it cannot be opened).
+int createLockedFile(const std::string& path, int& error);
+int lockAbandoned(const std::string& path, int& error);
 
-// Replaces the file at path (or, when path is a symbolic link, the file it leads to) by bytes so
-// that it always holds either its earlier content or the new one whole: a temporary file in the
-// same folder, named no longer than the file, is written, flushed and renamed over it. Leftovers of earlier
-// interrupted replacements are removed first. A new file is the owner's alone (0600) in a folder closed to everyone
-// else. Returns 0 or the errno of the failed step.
+// Removes the temporary files beside path that replacements of path left behind when they were cut short: named as
+// this program names them, and no longer locked by the run that wrote them (a run holds its lock until the file is in
+// place, and a run that ends, however, lets it go). Returns those removed.
+std::vector<std::string> removeAbandonedTemporaries(const std::string& path);
+
+// Replaces the file at path (or, when path is a symbolic link, the regular file it leads to, never a device, FIFO or
+// socket) by bytes so that it always holds either its earlier content or the new one whole: a temporary file in the
+// same folder, named no longer than the file and locked while it is written, is flushed and renamed over it.
+// Abandoned temporaries are removed first. A new file is the owner's alone (0600) in a folder closed to everyone else.
+// Returns 0 or the errno of the failed step (kNotRegularFile for a link to anything but a regular file).
 int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops);
+
+// What went wrong writing path, in Spanish: as fileErrorText, but a missing folder is named.
+std::string writeErrorText(int error, const std::string& path);

@@ -13,13 +13,15 @@ LibraryResult failure(LibraryError error, int cause = 0)
     return result;
 }
 
-// Why a reader that gave no line stopped: a file that could not be opened, damage, or its end (ended).
+// Why a reader that gave no line stopped: a file that could not be opened or read on (a disk error), a line too long
+// to be the game's, or its end (ended).
 LibraryResult stopped(const LineReader& reader, LibraryError ended)
 {
-    if (!reader.isOpen())
-        return reader.error() == ENOENT || reader.error() == ENOTDIR ? failure(LibraryError::Missing)
-                                                                     : failure(LibraryError::Unreadable, reader.error());
-    return failure(reader.error() ? LibraryError::Damaged : ended);
+    if (reader.error() == ENOENT || reader.error() == ENOTDIR)
+        return failure(LibraryError::Missing);
+    if (reader.error() == kLineTooLong)
+        return failure(LibraryError::Damaged);
+    return reader.error() ? failure(LibraryError::Unreadable, reader.error()) : failure(ended);
 }
 
 // Reads the digit line that follows a label and checks it.

@@ -52,11 +52,11 @@ bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
     }
     const std::string path = dataPath(Ruta, Nom);
     struct stat earlier;
-    const bool hadEarlier = ::stat(path.c_str(), &earlier) == 0;
+    const bool hadEarlier = ::stat(path.c_str(), &earlier) == 0 && S_ISREG(earlier.st_mode);
     const std::string bytes = idSudoku + "\r\n" + dificultadActual + "\r\n" + board + "\r\n";
     if (const int error = writeFileAtomically(path, bytes, fileOps)) {
         message("No se ha podido guardar la partida en " + path + ": "
-                + (error == ENOENT || error == ENOTDIR ? "la carpeta game no existe" : fileErrorText(error)) + "."
+                + writeErrorText(error, path) + "."
                 + (hadEarlier ? " La partida guardada anterior no se ha modificado." : ""));
         return false;
     }
@@ -73,16 +73,17 @@ bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
         message("No hay partida guardada.");
         return false;
     }
-    if (!reader.isOpen()) {
-        message("No se puede leer la partida guardada " + path + ": " + fileErrorText(reader.error()) + ".");
-        return false;
-    }
     std::vector<std::string> lines;
     while (lines.size() < 3) {
         auto line = reader.next();
         if (!line)
             break;
         lines.push_back(std::move(*line));
+    }
+    // A file that cannot be opened or read on (a disk error) is not a damaged one.
+    if (reader.error() > 0 || reader.error() == kNotRegularFile) {
+        message("No se puede leer la partida guardada " + path + ": " + fileErrorText(reader.error()) + ".");
+        return false;
     }
     if (lines.size() < 3 || !isDigitLine(lines[2])) {
         message("La partida guardada " + path + " está dañada o incompleta.");

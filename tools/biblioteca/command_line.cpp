@@ -117,10 +117,13 @@ fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
     return requireFolder(folder);
 }
 
-void repair(const fs::path& folder, const Level& level, std::ostream& out)
+// Undoes what an interrupted change left of the level, saying what; returns why the level must not be changed now.
+std::string repair(const fs::path& folder, const Level& level, std::ostream& out)
 {
-    for (const std::string& done : repairInterruptedAppend(folder, level))
+    const Repair repair = repairInterruptedChange(folder, level);
+    for (const std::string& done : repair.done)
         out << "cuadrix-biblioteca: " << done << ".\n";
+    return repair.blocked;
 }
 
 std::string plural(std::size_t n, const char* one, const char* many)
@@ -131,9 +134,12 @@ std::string plural(std::size_t n, const char* one, const char* many)
 int check(const Arguments& a, std::ostream& out)
 {
     const fs::path folder = requireFolder(a.positional[0]);
+    std::vector<Problem> blocked;
     for (const Level& level : levels())
-        repair(folder, level, out);
-    const Report report = checkFolder(folder);
+        if (const std::string why = repair(folder, level, out); !why.empty())
+            blocked.push_back({(folder / markerFile(level)).string(), 0, why});
+    Report report = checkFolder(folder);
+    report.problems.insert(report.problems.begin(), blocked.begin(), blocked.end());
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
     out << "Comprobados " << plural(report.files, "fichero", "ficheros") << " con "
@@ -147,7 +153,10 @@ int check(const Arguments& a, std::ostream& out)
 // an interrupted run left of it is undone. Returns how many puzzles it has, nothing when it is not ready.
 std::optional<int> levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
 {
-    repair(folder, level, out);
+    if (const std::string why = repair(folder, level, out); !why.empty()) {
+        err << "cuadrix-biblioteca: " << why << '\n';
+        return std::nullopt;
+    }
     const Report report = checkLevel(folder, level);
     if (report.problems.empty() || (readTextFile(folder / libraryFile(level)).error == ENOENT
                                     && readTextFile(folder / solutionFile(level)).error == ENOENT))
@@ -159,15 +168,11 @@ std::optional<int> levelReady(const fs::path& folder, const Level& level, std::o
     return std::nullopt;
 }
 
-// A failed append is undone at once when it got as far as the solution file.
-bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& out,
-            std::ostream& err)
+bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& err)
 {
     const std::string error = puzzles.empty() ? std::string() : appendPuzzles(folder, level, puzzles);
-    if (!error.empty()) {
+    if (!error.empty())
         err << "cuadrix-biblioteca: " << error << '\n';
-        repair(folder, level, out);
-    }
     return error.empty();
 }
 
@@ -229,7 +234,7 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     }
     const std::size_t refused = messages.size();
 
-    if (!append(folder, level, accepted, out, err))
+    if (!append(folder, level, accepted, err))
         return kExitProblems;
     for (const NewPuzzle& p : accepted)
         messages.emplace(taken[p.puzzle],
@@ -281,7 +286,7 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     }
     std::vector<NewPuzzle> puzzles = drawn;
     puzzles.insert(puzzles.end(), rest.begin(), rest.end());
-    if (!append(folder, level, puzzles, out, err))
+    if (!append(folder, level, puzzles, err))
         return kExitProblems;
     for (const NewPuzzle& p : puzzles)
         out << "añadido " << guillemets(p.label) << " (" << notes[p.puzzle] << ")\n";

@@ -299,54 +299,103 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
     for (std::size_t i = 1; i < lib.lines.size(); i += 2)
         if (std::regex_match(lib.lines[i], match, numbered))
             next = std::max(next, std::stol(match[1]));
+    const bool newLevel = sol.lines.size() == 1 && lib.lines.size() == 1 && lib.error == ENOENT;
+    const std::string before = crlf(sol.lines);
+    std::vector<std::string> marked = {kMarkerHeader, newLevel ? kNewLevel : kAddedTo};
     for (NewPuzzle& p : puzzles) {
         char label[64];
         do
             std::snprintf(label, sizeof label, "%s %03ld", level.labelPrefix, ++next);
         while (!taken.insert(label).second);
         p.label = label;
+        marked.push_back(p.label);
         lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
         sol.lines.insert(sol.lines.end(), {p.label, p.solution});
     }
-    // The solution file goes first, so the library never names a puzzle without a solution.
-    for (const auto& [path, file] : {std::pair(solPath, &sol), std::pair(libPath, &lib)})
-        if (const int error = writeFileAtomically(path.string(), crlf(file->lines), ops))
-            return "no se puede escribir " + path.string() + ": " + fileErrorText(error);
-    return {};
+    // The change is recorded before it starts, so that only what it leaves is ever undone.
+    const std::string markerPath = (folder / markerFile(level)).string();
+    int error;
+    const int marker = createLockedFile(markerPath, error);
+    if (marker < 0)
+        return error == EEXIST ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " (" + markerPath + ")"
+                               : "no se puede escribir " + markerPath + ": " + writeErrorText(error, markerPath);
+    const std::string markBytes = crlf(marked);
+    error = ops.write(marker, markBytes.data(), markBytes.size());
+    if (!error)
+        error = ops.sync(marker);
+    std::string failed = error ? "no se puede escribir " + markerPath + ": " + writeErrorText(error, markerPath) : "";
+    // The solution file goes first, so the library never names a puzzle without a solution. When the library cannot
+    // be written, the solution file is put back as it was (or removed, when the change started the level).
+    if (failed.empty() && (error = writeFileAtomically(solPath.string(), crlf(sol.lines), ops)) != 0)
+        failed = "no se puede escribir " + solPath.string() + ": " + writeErrorText(error, solPath.string());
+    else if (failed.empty() && (error = writeFileAtomically(libPath.string(), crlf(lib.lines), ops)) != 0) {
+        failed = "no se puede escribir " + libPath.string() + ": " + writeErrorText(error, libPath.string());
+        if ((newLevel ? ::unlink(solPath.c_str()) : writeFileAtomically(solPath.string(), before, ops)) != 0) {
+            ::close(marker);  // the marker stays, for the next run to undo what is left
+            return failed;
+        }
+    }
+    ::unlink(markerPath.c_str());
+    ::close(marker);
+    return failed;
 }
 
-std::vector<std::string> repairInterruptedAppend(const fs::path& folder, const Level& level)
+Repair repairInterruptedChange(const fs::path& folder, const Level& level)
 {
-    std::vector<std::string> done;
+    Repair repair;
     const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
+    const std::string markerPath = (folder / markerFile(level)).string();
+    int error;
+    const int marker = lockAbandoned(markerPath, error);
+    if (error == EWOULDBLOCK) {
+        repair.blocked = "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " ahora";
+        return repair;
+    }
     for (const fs::path& path : {solPath, libPath})
-        for (const std::string& leftover : leftoverTemporaries(path.string())) {
-            ::unlink(leftover.c_str());
-            done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
-        }
-    TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
-    const bool noLibrary = lib.error == ENOENT;
-    if ((!noLibrary && (!lib.problems.empty() || lib.lines.size() % 2 == 0)) || !sol.problems.empty()
-        || sol.lines.size() % 2 == 0)
-        return done;
-    // The solutions at the end whose labels are nowhere in the library.
-    const std::set<std::string> libLines(lib.lines.begin(), lib.lines.end());
-    std::string labels;
-    std::size_t keep = sol.lines.size();
-    for (; keep > 1 && !libLines.count(sol.lines[keep - 2]); keep -= 2)
-        labels = guillemets(sol.lines[keep - 2]) + (labels.empty() ? "" : ", ") + labels;
-    if (keep == sol.lines.size())
-        return done;
-    sol.lines.resize(keep);
-    int error = 0;
-    if (noLibrary && keep == 1)
-        ::unlink(solPath.c_str());  // the level was started by the append: its solution file goes too
-    else
-        error = writeFileAtomically(solPath.string(), crlf(sol.lines), systemFileOps());
-    const std::string what = " de " + solPath.string() + " las soluciones sin sudoku " + labels;
-    done.push_back(error ? "no se pueden quitar" + what + ": " + fileErrorText(error)
-                         : "quitadas" + what + ", que dejó un cambio interrumpido");
-    return done;
+        for (const std::string& leftover : removeAbandonedTemporaries(path.string()))
+            repair.done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
+    if (marker < 0)
+        return repair;  // no change was cut short
+    const TextFile mark = readTextFile(markerPath), lib = readTextFile(libPath), sol = readTextFile(solPath);
+    std::vector<std::string> labels(mark.lines.size() > 2 ? mark.lines.begin() + 2 : mark.lines.end(), mark.lines.end());
+    std::set<std::string> inLibrary;
+    for (std::size_t i = 1; i < lib.lines.size(); i += 2)
+        inLibrary.insert(lib.lines[i]);
+    const auto count = [&labels](const std::set<std::string>& in) {
+        return std::count_if(labels.begin(), labels.end(), [&in](const std::string& l) { return in.count(l) > 0; });
+    };
+    // The solution file as the change found it: without the records it added at its end.
+    const std::size_t kept = sol.lines.size() - std::min(sol.lines.size(), 2 * labels.size());
+    bool added = sol.problems.empty() && kept % 2 == 1;
+    for (std::size_t k = 0; added && k < labels.size(); ++k)
+        added = sol.lines[kept + 2 * k] == labels[k];
+    const bool newLevel = mark.lines.size() > 1 && mark.lines[1] == kNewLevel;
+    const std::set<std::string> inSolutions(sol.lines.begin(), sol.lines.end());
+    std::string undo;
+    if (!mark.lines.empty() && mark.lines[0] != kMarkerHeader) {
+        repair.blocked = markerPath + " no es un fichero de cuadrix-biblioteca; bórrelo si no es de nadie";
+    } else if (mark.lines.size() < 2 || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
+        // Cut short before its first write, or after its last: nothing of the files to undo.
+    } else if (count(inLibrary) == 0 && added && (!newLevel || (kept == 1 && lib.error == ENOENT))) {
+        error = newLevel ? (::unlink(solPath.c_str()) == 0 ? 0 : errno)
+                         : writeFileAtomically(solPath.string(), crlf({sol.lines.begin(), sol.lines.begin() + long(kept)}),
+                                               systemFileOps());
+        std::string quoted;
+        for (const std::string& label : labels)
+            quoted += (quoted.empty() ? "" : ", ") + guillemets(label);
+        undo = " de " + solPath.string() + " las soluciones sin sudoku " + quoted;
+        repair.done.push_back(error ? "no se pueden quitar" + undo + ": " + writeErrorText(error, solPath.string())
+                                    : "quitadas" + undo + ", que dejó un cambio interrumpido");
+        if (error)
+            repair.blocked = repair.done.back();
+    } else {
+        repair.blocked = "no se puede deshacer el cambio interrumpido que anota " + markerPath
+                       + ": los ficheros han cambiado después; revíselos y borre ese fichero";
+    }
+    if (repair.blocked.empty())
+        ::unlink(markerPath.c_str());
+    ::close(marker);
+    return repair;
 }
 
 }  // namespace biblioteca

@@ -79,17 +79,29 @@ struct NewPuzzle {
     std::string label;  // chosen by appendPuzzles
 };
 
-// Gives each puzzle a label continuing the level's numbering, not equal to any line of
-// either file, and appends label and puzzle to the library and label and solution to the
-// solution file. Each file is replaced whole, the solution file first: an interruption between
-// the two leaves solutions that no puzzle of the library uses, which the game never reads and
-// repairInterruptedAppend removes. Both files missing starts the level afresh.
-// Returns an error message, empty on success.
+// A change of a level is recorded before it starts in a marker beside the library, "facil.sdk.cambio": its first
+// line, whether the change starts the level or adds to it, and the labels it adds. The run holds the marker locked
+// and removes it once both files are written, so a marker no run holds proves a change cut short, and what it left.
+inline std::string markerFile(const Level& level) { return libraryFile(level) + ".cambio"; }
+inline const std::string kMarkerHeader = "cuadrix-biblioteca: cambio en curso";
+inline const std::string kNewLevel = "nivel nuevo";
+inline const std::string kAddedTo = "sudokus añadidos";
+
+// Gives each puzzle a label continuing the level's numbering, not equal to any line of either file, and appends label
+// and puzzle to the library and label and solution to the solution file. Each file is replaced whole, the solution
+// file first, with the change's marker held meanwhile; when the library cannot be written, the solution file is put
+// back as it was. Both files missing starts the level afresh. Returns an error message, empty on success.
 std::string appendPuzzles(const std::filesystem::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles,
                           FileOps& ops = systemFileOps());
 
-// Undoes what an interrupted append left of a level: temporary files, and solutions at the end of
-// the solution file whose labels are not in the library. Returns what it did, one sentence each.
-std::vector<std::string> repairInterruptedAppend(const std::filesystem::path& folder, const Level& level);
+// What a change of a level cut short left, undone as far as its marker proves it: the temporary files its run
+// abandoned, and the solutions it added at the end of the solution file when the library never got them. Without a
+// marker nothing is undone. blocked says why the level must not be changed now: another run is changing it, or
+// the files no longer match what the marker records.
+struct Repair {
+    std::vector<std::string> done;  // one sentence each
+    std::string blocked;
+};
+Repair repairInterruptedChange(const std::filesystem::path& folder, const Level& level);
 
 }  // namespace biblioteca
