@@ -115,6 +115,7 @@ std::string fileErrorText(int error)
     case EEXIST: case ENOTEMPTY: return "en su lugar hay una carpeta que no está vacía";
     case EINTR: return "la operación se interrumpió";
     case kLineTooLong: return "tiene una línea de más de 16 MB";
+    case kTwoByteText: return "está en UTF-16; guárdelo como texto de un byte por carácter";
     default: return "error del sistema número " + std::to_string(error);
     }
 }

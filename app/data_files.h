@@ -61,6 +61,7 @@ inline const std::string partidaNom = "\\game\\partida.sdk";
 constexpr int kNotRegularFile = -1;  // a FIFO, a device or a socket
 constexpr int kLineTooLong = -2;     // a line longer than kMaxLine
 constexpr int kTooLarge = -3;        // a file read whole that is longer than kMaxLine
+constexpr int kTwoByteText = -4;     // text of two bytes a character (UTF-16), which the game cannot read
 // Far above any line a data file needs, labels of a megabyte included, and any help page.
 constexpr std::size_t kMaxLine = std::size_t(16) << 20;
 

@@ -1,40 +1,42 @@
 // The help window: a page view and a "Cerrar" button.
 #include "help/form3.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <utility>
 
 #include <QFile>
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/data_files.h"
 #include "app/window_look.h"
 
 void HelpView::showPage(const std::string& path)
 {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        setHtml(QString("<h2>No se encuentra la página</h2><p>%1</p>").arg(QFile::decodeName(path.c_str()).toHtmlEscaped()));
-        return;
-    }
     const std::size_t slash = path.rfind('/');
     folder_ = path.substr(0, slash);
     // A relative address: loadResource reads it, and the page's links, from folder_.
     setSource(QUrl::fromEncoded(QByteArray::fromStdString(path.substr(slash + 1)).toPercentEncoding()));
 }
 
+// Pages, pictures and stylesheets on the disk are read as the game reads its files: a regular file only, without
+// waiting, 16 MB at most. A page that cannot be read says why; a picture or stylesheet that cannot is left out. The
+// program's own pictures come from its resources; nothing is read from anywhere else.
 QVariant HelpView::loadResource(int type, const QUrl& name)
 {
-    if (!name.isRelative())
+    if (name.scheme() == "qrc")
         return QTextBrowser::loadResource(type, name);
-    std::ifstream in(folder_ + "/" + QFile::encodeName(name.path()).toStdString(), std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    return in ? QVariant(QByteArray::fromStdString(bytes)) : QVariant();
+    if (!name.isRelative() && !name.isLocalFile())
+        return {};
+    const std::string path = name.isLocalFile() ? QFile::encodeName(name.toLocalFile()).toStdString()
+                                                : folder_ + "/" + QFile::encodeName(name.path()).toStdString();
+    const FileBytes file = readDataFile(path);
+    if (!file.error)
+        return QByteArray::fromStdString(file.bytes);
+    if (type != QTextDocument::HtmlResource)
+        return {};
+    return QString("<h2>No se puede mostrar la página</h2><p>%1: %2.</p>")
+        .arg(QFile::decodeName(path.c_str()).toHtmlEscaped(), QString::fromStdString(fileErrorText(file.error)));
 }
 
 Form3::Form3()

@@ -12,7 +12,7 @@ class QPushButton;
 class HelpView : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
-    // The page at a local path (bytes); a missing page shows a short note instead.
+    // The page at a local path (bytes); one that cannot be read shows why instead.
     void showPage(const std::string& path);
     QVariant loadResource(int type, const QUrl& name) override;
 

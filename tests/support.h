@@ -18,7 +18,11 @@ inline std::string readBytes(const fs::path& path)
 {
     return std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {});
 }
-inline void writeBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+inline fs::path writeBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
 
 // The text with each "@" standing for the game folder written out, as messages name their files.
 inline std::string inGame(const std::string& text, const fs::path& game) { return std::regex_replace(text, std::regex("@"), game.string()); }

@@ -1,9 +1,15 @@
 // cuadrix-biblioteca and the game on copies of the shipped game/ folder: damage found by comprobar at its line,
-// hostile files named with their cause by both, imported and generated puzzles in the game's format.
+// hostile files named with their cause by both, imported and generated puzzles in the game's format, and only what
+// a change's own marker proves undone.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -34,6 +40,20 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
      "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida: la columna 8 repite", ""},
     {[](auto& l, auto) { l[5] += "\n"; }, "@/sol_fac.sdk:6: la línea termina en LF sin CR", ""},
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
+    {[](auto& l, auto) { l[4] = l[2]; }, "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»", ""},
+    {[](auto& l, auto) { l[0] = "otra"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
+    // Rows and columns each hold every digit, but the first box repeats the 2.
+    {[](auto& l, auto) { l[2] = std::string("123456789234567891345678912456789123567891234678912345789123456891234567912345678"); },
+     "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
+    {[](auto& l, auto) { l[0] = "\xEF\xBB\xBF" + l[0]; }, "@/dificil.sdk:1: empieza por la marca BOM", ""},
+    {[](auto& l, auto) { l[0] = "\xFF\xFE" + l[0]; }, "@/sol_dif.sdk:0: está en UTF-16", ""},
+    {[](auto& l, auto) { l.resize(3); }, "@/facil.sdk:0: tiene 1 sudokus; una partida nueva elige entre los dos primeros",
+     "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
+    {[](auto&, auto p) {
+         sockaddr_un address{AF_UNIX, {}};
+         std::strcpy(address.sun_path, p);
+         ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&address), sizeof address);
+     }, "@/facil.sdk:0: no es un fichero normal", "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { ::mkfifo(p, 0600); }, "@/facil.sdk:0: no es un fichero normal",
      "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { fs::create_symlink(p, p); }, "@/facil.sdk:0: hay demasiados enlaces simbólicos",
@@ -54,7 +74,7 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
         damage(lines, file.c_str());
         if (!fs::exists(fs::symlink_status(file)))  // the damage was to the lines
             writeBytes(file, crlf(lines));
-        biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, "");
+        EXPECT_EQ(biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, ""), 1);
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(where, c.game)));
         FakeWindowSystem ws;
         Game g(ws);
@@ -65,18 +85,72 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
 }
 
 // An import and a generation add puzzles that comprobar finds in order.
+// An import (an empty cell written '.' or '0', comments and repeats), a generation and the tool's exit codes.
 TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 {
     ShippedCopy c;
-    // After a comment, the first easy puzzle with its rows 1 and 2 exchanged, which is new, and the puzzle itself.
+    // The first easy puzzle with rows 1 and 2 exchanged, then with rows 2 and 3: both new; and the puzzle itself.
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
-    writeBytes(c.root / "nuevos.txt", crlf({"# comentario", p.substr(9, 9) + p.substr(0, 9) + p.substr(18), p}));
-    biblioteca::run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}, c.out, c.out, c.game);
-    biblioteca::run({"generar", "--dificultad=d", "--cantidad", "2", "--semilla=7"}, c.out, c.out, c.game);
-    biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, "");
-    for (const char* said : {"nuevos.txt:2: añadido como «Facil 031»",
-                             "nuevos.txt:3: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
-                             "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 1 rechazado.",
-                             "Generados 2 sudokus en dificil.sdk", "ningún problema"})
+    std::string dotted = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
+    std::replace(dotted.begin(), dotted.end(), '0', '.');
+    writeBytes(c.root / "nuevos.txt", crlf({dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p}));
+    const auto run = [&c](const std::vector<std::string>& args) { return biblioteca::run(args, c.out, c.out, c.game); };
+    EXPECT_EQ(run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
+    EXPECT_EQ(run({"generar", "--dificultad=d", "--cantidad", "2", "--semilla=7"}), 0);
+    EXPECT_EQ(run({"comprobar", c.game.string()}), 0);
+    EXPECT_EQ(run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
+    for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»", "nuevos.txt:3: añadido como «Facil 032»",
+                             "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
+                             "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 1 rechazado.",
+                             "Generados 2 sudokus en dificil.sdk", "ningún problema",
+                             "dificultad no válida: \"F\" (use f, m o d)"})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
+}
+
+// A change cut short between its two writes (here held at the library's rename) leaves solutions the library lacks:
+// while it runs, nothing is touched; once its run is gone, its marker proves them its own and they go. Without such
+// a marker (a library moved aside or replaced, a level with no library) nothing is removed or shortened.
+TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
+{
+    ShippedCopy c;
+    const std::string library = readBytes(c.game / "facil.sdk"), solutions = readBytes(c.game / "sol_fac.sdk");
+    const auto comprobar = [&c] { return biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, ""); };
+    const auto unchanged = [&] { return readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk") == library + solutions; };
+    fs::rename(c.game / "facil.sdk", c.root / "aparte.sdk");
+    comprobar();
+    EXPECT_EQ(biblioteca::run({"generar", "--dificultad=f", "--cantidad=1"}, c.out, c.out, c.game), 1);
+    EXPECT_EQ(readBytes(c.game / "sol_fac.sdk"), solutions) << "the library moved aside";
+    writeBytes(c.game / "facil.sdk", crlf({"otra", "Otro 1", std::string(81, '0'), "Otro 2", std::string(81, '0')}));
+    comprobar();
+    EXPECT_EQ(readBytes(c.game / "sol_fac.sdk"), solutions) << "another library in place";
+    writeBytes(c.game / "facil.sdk", library);
+
+    std::vector<biblioteca::NewPuzzle> added(1);
+    const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
+    added[0].puzzle = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
+    biblioteca::countSolutions(added[0].puzzle, &added[0].solution);
+    struct HeldAtTheLibrary : SystemFileOps {
+        int rename(const std::string& from, const std::string& to) override
+        {
+            return to.find("/facil.sdk") != std::string::npos ? ::pause() : SystemFileOps::rename(from, to);
+        }
+    } held;
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(biblioteca::appendPuzzles(c.game, levels()[0], added, held).empty() ? 0 : 1);
+    for (int k = 0; k < 500 && readBytes(c.game / "sol_fac.sdk") == solutions; ++k)
+        ::usleep(10000);
+    const std::string during = readBytes(c.game / "sol_fac.sdk");
+    EXPECT_EQ(during, solutions + crlf({"Facil 031", added[0].solution})) << "the solutions are written first";
+    EXPECT_EQ(comprobar(), 1);
+    EXPECT_EQ(readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk"), library + during);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    comprobar();
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(std::distance(fs::directory_iterator(c.game), {}), 6) << "the marker and the temporary file are gone";
+    for (const char* said : {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
+                             "cuadrix-biblioteca: borrado @/fa~", "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las "
+                             "soluciones sin sudoku «Facil 031», que dejó un cambio interrumpido."})
+        EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(said, c.game)));
 }

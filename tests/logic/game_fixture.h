@@ -78,6 +78,7 @@ protected:
     void SetUp() override
     {
         ws.folder = folder.root.string();
+        ::setenv("XDG_DATA_HOME", (folder.root / "datos").c_str(), 1);  // a saved game never goes to the real home
         writeLibraries();
         game.random = [] { return 0.0; };
         game.Form_Load();

@@ -89,3 +89,33 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
     }
     ::unsetenv("XDG_DATA_HOME");
 }
+
+// A save that cannot be made where it goes says the true cause and changes nothing there: a link to a FIFO (a save
+// through a link writes only to a regular file), a link into a missing folder, a folder in the file's place, game/ a
+// file, a link to a name too long.
+TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
+{
+    const fs::path other = folder.root / "otro";
+    fs::create_directories(other / "lejos");
+    ::mkfifo((other / "tubo").c_str(), 0600);
+    const std::string failed = "No se ha podido guardar la partida en ";
+    const std::pair<std::function<fs::path()>, std::string> places[] = {
+        {[&] { fs::create_symlink(other / "tubo", folder.game("partida.sdk")); return folder.root; },
+         "@/game/partida.sdk: no es un fichero normal."},
+        {[&] { fs::create_symlink("../nada/partida.sdk", folder.game("partida.sdk")); return folder.root; },
+         "@/game/partida.sdk: la carpeta @/nada no existe."},
+        {[&] { fs::create_directory(folder.game("partida.sdk")); return folder.root; }, "@/game/partida.sdk: es una carpeta."},
+        {[&] { support::writeBytes(other / "lejos/game", ""); return other / "lejos"; },
+         "@/otro/lejos/game/partida.sdk: una parte de la ruta no es una carpeta."},
+        {[&] { fs::create_symlink(other / std::string(300, 'x') / "p", folder.game("partida.sdk")); return folder.root; },
+         "@/game/partida.sdk: el nombre es demasiado largo."},
+    };
+    for (const auto& [make, cause] : places) {
+        ws.folder = make().string();
+        ws.boxes.clear();
+        game.guardar_sudoku_Click();
+        EXPECT_EQ(ws.asked() + ws.status, box(failed + support::inGame(cause, folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
+        EXPECT_TRUE(fs::is_fifo(other / "tubo"));
+        fs::remove_all(folder.game("partida.sdk"));
+    }
+}

@@ -42,3 +42,32 @@ TEST(Reliability, ASaveKilledAtAnyMomentLeavesOneOfTheTwoGamesWhole)
     EXPECT_TRUE(game.GuardarPartida(folder.root.string(), partidaNom));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.root / "real"), fs::directory_iterator()), 1);
 }
+
+// Two games saving into one folder at the same moments: neither takes the other's temporary file for a leftover, so
+// each save either is made or says why (here none fails), and the file is always one of the two games whole.
+TEST(Reliability, TwoGamesSavingAtOnceEachSave)
+{
+    ProgramFolder folder("two");
+    FakeWindowSystem ws;
+    Game game(ws);
+    game.puzzleOnBoard = true;
+    pid_t children[2];
+    for (int n = 0; n < 2; ++n) {
+        game.idSudoku = "Partida " + std::string(1, "AB"[n]) + std::string(20000, 'x');
+        if ((children[n] = ::fork()) == 0)
+            for (;;)
+                if (!game.GuardarPartida(folder.root.string(), partidaNom))
+                    ::_exit(1);
+    }
+    std::set<std::string> seen;
+    for (int k = 0; k < 200; ++k, ::usleep(2000))
+        seen.insert(readBytes(folder.game("partida.sdk")).substr(0, 9));
+    for (pid_t child : children) {
+        int status = 0;
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "a save failed";
+    }
+    seen.erase("");
+    EXPECT_EQ(seen, (std::set<std::string>{"Partida A", "Partida B"}));
+}

@@ -1,7 +1,10 @@
 // The splash, the help window, the About box, the real message boxes and the colours that do not follow the desktop.
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -49,6 +52,24 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     form->showHelp("file://" + folder + "/data/reglas.htm");
     EXPECT_EQ(help->WebBrowser1()->toPlainText(), "Reglas");
     EXPECT_EQ(help->WebBrowser1()->loadResource(QTextDocument::ImageResource, QUrl("dibujo.png")), QByteArray("imagen"));
+    // Pages, stylesheets and pictures that cannot be read: a page says why, the others are left out; none waits.
+    ::mkfifo((folder + "/data/estilo.css").c_str(), 0600);
+    ::mkfifo((folder + "/data/tubo.htm").c_str(), 0600);
+    std::filesystem::resize_file(support::writeBytes(folder + "/data/grande.htm", ""), std::uintmax_t(1) << 30);
+    const QString at = QFile::decodeName(folder.c_str()) + "/data/";
+    const std::tuple<int, QUrl, QString> hostile[] = {
+        {QTextDocument::StyleSheetResource, QUrl("estilo.css"), ""},
+        {QTextDocument::StyleSheetResource, QUrl::fromLocalFile("/dev/zero"), ""},
+        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""},
+        {QTextDocument::HtmlResource, QUrl("tubo.htm"), at + "tubo.htm: no es un fichero normal."},
+        {QTextDocument::HtmlResource, QUrl("grande.htm"), at + "grande.htm: es demasiado grande."},
+    };
+    for (const auto& [type, url, says] : hostile) {
+        const QVariant page = help->WebBrowser1()->loadResource(type, url);
+        EXPECT_EQ(page.toString(), says.isEmpty() ? "" : "<h2>No se puede mostrar la página</h2><p>" + says + "</p>");
+    }
+    form->showHelp("file://" + folder + "/data/nada.htm");
+    EXPECT_EQ(help->WebBrowser1()->toPlainText(), "No se puede mostrar la página\n" + at + "nada.htm: no existe.");
     std::filesystem::remove_all(folder);
     help->Command1()->click();
     EXPECT_FALSE(help->isVisible());

@@ -41,6 +41,15 @@ TextFile readTextFile(const fs::path& path)
     int noCr = 0, strayCr = 0, firstNoCr = 0, firstStrayCr = 0;
     while (auto line = reader.next()) {
         const int number = static_cast<int>(out.lines.size()) + 1;
+        if (number == 1 && (line->rfind("\xFF\xFE", 0) == 0 || line->rfind("\xFE\xFF", 0) == 0)) {
+            out.error = kTwoByteText;
+            break;
+        }
+        if (number == 1 && line->rfind("\xEF\xBB\xBF", 0) == 0) {
+            line->erase(0, 3);
+            out.problems.push_back({path.string(), 1, "empieza por la marca BOM de UTF-8, que el juego tomaría por "
+                                                      "parte de la línea"});
+        }
         if (reader.lastEnd() == LineReader::End::None)
             out.problems.push_back({path.string(), number, "la última línea no termina en CR LF"});
         else if (reader.lastEnd() == LineReader::End::Lf && noCr++ == 0)
@@ -49,18 +58,21 @@ TextFile readTextFile(const fs::path& path)
             firstStrayCr = number;
         out.lines.push_back(std::move(*line));
     }
-    out.error = reader.error();
+    if (!out.error)
+        out.error = reader.error();
+    else
+        out = {out.error, {}, {}};
     if (!out.error && out.lines.empty())
         out.problems.push_back({path.string(), 0, "el fichero está vacío; falta al menos la cabecera"});
     if (out.error)
-        out.problems.push_back({path.string(), reader.isOpen() ? static_cast<int>(out.lines.size()) + 1 : 0,
+        out.problems.push_back({path.string(), reader.isOpen() && out.error != kTwoByteText ? int(out.lines.size()) + 1 : 0,
                                 fileErrorText(out.error)});
     const auto more = [](int n) {
         return n > 1 ? " (y " + std::to_string(n - 1) + (n == 2 ? " línea más)" : " líneas más)") : std::string();
     };
-    if (noCr > 0)
+    if (noCr > 0 && !out.error)
         out.problems.push_back({path.string(), firstNoCr, "la línea termina en LF sin CR" + more(noCr)});
-    if (strayCr > 0)
+    if (strayCr > 0 && !out.error)
         out.problems.push_back({path.string(), firstStrayCr, "la línea lleva un CR suelto" + more(strayCr)});
     std::sort(out.problems.begin(), out.problems.end(),
               [](const Problem& a, const Problem& b) { return a.line < b.line; });
