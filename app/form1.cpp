@@ -123,6 +123,7 @@ Form1::~Form1()
     for (int i = 1; i <= 81; ++i) {
         cells_[i]->onKeyDown = nullptr;
         cells_[i]->onFocusIn = nullptr;
+        cells_[i]->onEdited = nullptr;
     }
     delete help_;
     delete about_;
@@ -176,32 +177,39 @@ void Form1::buildMenus()
     add(ayuda, {"acerca", "&Acerca de...", {}, &Game::acerca_Click});
 }
 
-// Button n shows the action of the game's toolbar command n, with its own text and image.
+// The toolbar's buttons, numbered from 1, each with its command, text and image; button 4 is a separator. A button is
+// its command's menu item, so both are one action with one shortcut.
 void Form1::buildToolbar(QWidget* clientArea)
 {
     // The toolbar ends 4 pixels above the board.
     Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, boardTop - 60);
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
-    struct Look { const char* text; const char* image; };
-    const Look looks[] = {{}, {"Nuevo", "nuevo"}, {"Guardar Partida", "guardar"}, {"Cargar Partida", "cargar"},
-                          {}, {"Buscar errores", "buscar_errores"}, {"Solucionar", "solucionar"}};
-    for (int n = 1; n < static_cast<int>(std::size(looks)); ++n) {
-        const Game::Command command = Game::toolbarCommand(n);
-        if (!command) {
-            Toolbar1->addSeparator();
+    struct Button { Game::Command command; const char* text; const char* image; };
+    const Button buttons[] = {
+        {&Game::nuevo_sudoku_Click, "Nuevo", "nuevo"},
+        {&Game::guardar_sudoku_Click, "Guardar Partida", "guardar"},
+        {&Game::cargar_sudoku_Click, "Cargar Partida", "cargar"},
+        {nullptr, nullptr, nullptr},
+        {&Game::check_Click, "Buscar errores", "buscar_errores"},
+        {&Game::solucionar_sudoku_Click, "Solucionar", "solucionar"},
+    };
+    for (const Button& b : buttons) {
+        const auto item = std::find_if(commandActions_.begin(), commandActions_.end(),
+                                       [&b](const auto& entry) { return entry.first == b.command; });
+        if (item == commandActions_.end()) {
+            toolbarButtons_.push_back(Toolbar1->addSeparator());
             continue;
         }
-        QAction* action = std::find_if(commandActions_.begin(), commandActions_.end(),
-                                       [command](const auto& entry) { return entry.first == command; })->second;
-        action->setIcon(QIcon(QString(":/artwork/%1.png").arg(looks[n].image)));
-        action->setIconText(looks[n].text);
-        action->setToolTip(looks[n].text);
+        QAction* action = item->second;
+        action->setIcon(QIcon(QString(":/artwork/%1.png").arg(b.image)));
+        action->setIconText(b.text);
+        action->setToolTip(b.text);
         Toolbar1->addAction(action);
         QWidget* button = Toolbar1->widgetForAction(action);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setAccessibleName(looks[n].text);
-        toolbarButtons_[n] = action;
+        button->setAccessibleName(b.text);
+        toolbarButtons_.push_back(action);
     }
 }
 
@@ -219,6 +227,7 @@ void Form1::buildBoard(QWidget* clientArea)
         cell->setFocusPolicy(rowOf(i) % 3 == 1 && columnOf(i) % 3 == 1 ? Qt::StrongFocus : Qt::ClickFocus);
         cell->onKeyDown = [this](int index, int keyCode) { keyDown(index, keyCode); };
         cell->onFocusIn = [this](int index) { cellFocusIn(index); };
+        cell->onEdited = [this](int index, const QString& text) { game_.cellEditedByPlayer(index, text.toStdString()); };
         cells_[i] = cell;
     }
 }
@@ -265,7 +274,6 @@ void Form1::setCellText(int i, const std::string& text)
     if (cells_[i]->text() != wanted)
         cells_[i]->setText(wanted);
 }
-std::string Form1::cellText(int i) const { return cells_[i]->text().toStdString(); }
 
 // The cell setters leave a cell alone when it already shows what is asked: a command sets every
 // attribute of all 81 cells, and each real change of a text, font or palette costs a text
@@ -283,7 +291,6 @@ void Form1::setCellForeColor(int i, Colour colour) { cells_[i]->setForeColour(to
 void Form1::setCellBackColor(int i, Colour colour) { cells_[i]->setBackColour(toQColor(colour)); }
 
 void Form1::setCellLocked(int i, bool locked) { cells_[i]->setLocked(locked); }
-bool Form1::cellLocked(int i) const { return cells_[i]->isLocked(); }
 
 void Form1::setFocusToCell(int i)
 {

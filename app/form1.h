@@ -36,7 +36,7 @@ public:
     Game& game() { return game_; }
     TextCell* Text1(int i) const { return cells_[i]; }
     QAction* menuItem(const char* name) const;
-    QAction* toolbarButton(int number) const { return toolbarButtons_[number]; }
+    QAction* toolbarButton(int number) const { return toolbarButtons_[number - 1]; }
     QToolBar* toolbar() const { return Toolbar1; }
     QLabel* statusLine() const { return statusText_; }
     Form3* helpWindow() const { return help_; }
@@ -47,12 +47,10 @@ public:
 
     // WindowSystem
     void setCellText(int i, const std::string& text) override;
-    std::string cellText(int i) const override;
     void setCellFontBold(int i, bool bold) override;
     void setCellForeColor(int i, Colour colour) override;
     void setCellBackColor(int i, Colour colour) override;
     void setCellLocked(int i, bool locked) override;
-    bool cellLocked(int i) const override;
     void setFocusToCell(int i) override;
     void setMenuChecked(MenuItem item, bool checked) override;
     void setStatusText(const std::string& text) override;
@@ -88,7 +86,7 @@ private:
     std::string programFolder_;
 
     std::vector<std::pair<Game::Command, QAction*>> commandActions_;
-    QAction* toolbarButtons_[7] = {};
+    std::vector<QAction*> toolbarButtons_;  // button n at n - 1
     // A cell the player put the focus on, reported once Qt has finished the focus change;
     // focus moves the game asks for are not reported back to it.
     int playerFocus_ = 0;

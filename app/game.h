@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/window_system.h"
 #include "app/data_files.h"
+#include "app/window_system.h"
 #include "puzzles/library.h"
 
 // The digit grid, indexed (row 1..9, column 1..9); index 0 of each dimension is unused.
@@ -21,54 +21,60 @@ public:
     // A save goes through fileOps; tests give one that fails.
     explicit Game(WindowSystem& ws, FileOps& fileOps = systemFileOps()) : ws(ws), fileOps(fileOps) {}
 
-    // State of the game in progress.
-    Tablero tablero{};
-    std::string idSudoku;
-    std::string dificultadActual;
-    std::string dificultadElegida;
-    std::string celdaActualTxt;
-    std::int16_t celdaActual = 0;
-    std::int16_t salidaCancelada = 0;
+    // State of the game in progress. Cells are numbered 1..81 (0 unused). What a command shows on a cell it writes
+    // here first, through showText and placePuzzleLine; the window only shows it.
+    Tablero tablero{};                   // each cell's digit, 0 empty: placed with a puzzle, changed by the commit,
+                                         // solve and a load; read by the check and the save
+    std::string idSudoku;                // the label line of the puzzle on the board: set by a new game and a load
+    std::string dificultadActual;        // the level of the puzzle on the board, which names its library and solution
+                                         // file: set with idSudoku
+    std::string dificultadElegida;       // the level ticked in the Dificultad menu, for the next new game: set by
+                                         // the level commands and a load
+    std::int16_t celdaActual = 0;        // the cell that last received the focus, 0 before any: set by Text1_GotFocus
+    std::int16_t salidaCancelada = 0;    // 1 after the player cancelled the exit question: set by Cexit
+    std::array<std::string, 82> texts;   // what each cell shows: set by showText, and by the player's pastes
+    std::array<bool, 82> given{};        // the puzzle's given cells, locked: set where a puzzle is placed
+    bool puzzleOnBoard = false;          // false until a puzzle was placed (the easy library may be unreadable)
+    std::function<double()> random = randomFromClock;  // the draw's number, uniform in [0, 1); tests give their own
 
-    // False until a puzzle was put on the board (the easy library may be unreadable at start-up).
-    bool puzzleOnBoard = false;
-    // The draw's number, uniform in [0, 1); tests give their own.
-    std::function<double()> random = randomFromClock;
+    // celdaActual as decimal text, as the check reads it; "" before any cell had the focus.
+    std::string celdaActualTxt() const { return celdaActual ? std::to_string(celdaActual) : ""; }
 
     using Command = void (Game::*)();
 
-    // Start-up and toolbar (app/).
+    // Start-up (app/).
     void Form_Load();
-    // The command of toolbar button n (1..6), or nullptr for the separator and unknown numbers.
-    static Command toolbarCommand(int button);
 
     // Exit (app/).
     void Cexit();
     void salir_Click();
     void Form_QueryUnload(int& cancel);
 
-    // Puzzle supply (puzzles/).
-    bool nuevoSudoku();
-    bool nuevoSudoku2();
+    // Puzzle supply (puzzles/): a random puzzle of a level, and the puzzle of a label in a level. Each checks its
+    // record before it changes anything; false when it showed why it could not.
+    bool nuevoSudoku(const std::string& dificultad);
+    bool nuevoSudoku2(const std::string& label, const std::string& dificultad);
     void nuevo_sudoku_Click();
     void facil_Click();
     void medio_Click();
     void dificil_Click();
 
-    // Cell editing (board/). The window reports each key in a cell, and each focus the player
-    // put on a cell by the mouse or Tab; the game runs the commit and the highlight itself.
+    // Cell editing (board/). The window reports each key in a cell, each focus the player put on a cell by the mouse
+    // or Tab, and each text the player put in a cell without a key (a paste); the game runs the commit and the
+    // highlight itself. The commit returns false when it refused the entry.
     void Text1_KeyDown(int index, int keyCode);
     void cellFocusedByPlayer(int index);
+    void cellEditedByPlayer(int index, const std::string& text);
     void Text1_GotFocus(int index);
-    void Text1_LostFocus(int index);
+    bool Text1_LostFocus(int index);
 
     // Checking, solving and restarting (rules/).
     void check_Click();
     void checkError();
     void solucionar_sudoku_Click();
     void reiniciar_sudoku_Click();
-    bool solucionarSudoku();
-    bool reiniciarSudoku();
+    void solucionarSudoku(const std::string& solution);
+    void reiniciarSudoku(const std::string& puzzle);
 
     // Saved game (savegame/).
     void guardar_sudoku_Click();
@@ -86,18 +92,17 @@ public:
 private:
     WindowSystem& ws;
     FileOps& fileOps;
-    // The cell that holds the keyboard focus, 0 before any has had it.
-    int focusedCell = 0;
 
     bool saveGame();
     void giveFocus(int index);
+    void showText(int index, const std::string& text);
     void placePuzzleLine(const std::string& p);
     void setAllBackColors(Colour colour);
     void setDifficultyMarks(const std::string& dificultad);
     void chooseDifficulty(const std::string& code, const std::string& status);
     void commitCell(int index);
     bool noPuzzleOnBoard();
-    void showLibraryProblem(const LibraryResult& result, const std::string& Nom);
+    LibraryResult boardRecord(const char* Level::*Nom);
     void showHelpPage(const std::string& Nom);
     void message(const std::string& prompt);
 };

@@ -1,6 +1,4 @@
-// Start-up of the main window, the toolbar's routing, and small helpers shared by the commands.
-#include <iterator>
-
+// Start-up of the main window, and small helpers shared by the commands.
 #include "app/game.h"
 
 void Game::Form_Load()
@@ -9,20 +7,16 @@ void Game::Form_Load()
     dificultadElegida = "f";
     ws.startSplashTimer();
     ws.showSplash();
-    nuevoSudoku();
+    nuevoSudoku(dificultadActual);
     ws.setStatusText("Bienbenido a Cuadrix! Todo listo para jugar");
     ws.setStatusWidth(30000);
 }
 
-Game::Command Game::toolbarCommand(int button)
+// Every text a command shows on a cell goes through here: the game knows what each cell shows.
+void Game::showText(int index, const std::string& text)
 {
-    static const Command buttons[] = {
-        nullptr,  // buttons are numbered from 1
-        &Game::nuevo_sudoku_Click, &Game::guardar_sudoku_Click, &Game::cargar_sudoku_Click,
-        nullptr,  // the separator
-        &Game::check_Click, &Game::solucionar_sudoku_Click,
-    };
-    return button >= 1 && button < static_cast<int>(std::size(buttons)) ? buttons[button] : nullptr;
+    texts[index] = text;
+    ws.setCellText(index, text);
 }
 
 void Game::setAllBackColors(Colour colour)

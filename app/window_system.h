@@ -25,12 +25,10 @@ public:
 
     // Cell i is 1..81, numbered in rows from the top-left corner.
     virtual void setCellText(int i, const std::string& text) = 0;
-    virtual std::string cellText(int i) const = 0;
     virtual void setCellFontBold(int i, bool bold) = 0;
     virtual void setCellForeColor(int i, Colour colour) = 0;
     virtual void setCellBackColor(int i, Colour colour) = 0;
     virtual void setCellLocked(int i, bool locked) = 0;
-    virtual bool cellLocked(int i) const = 0;
     // Moves the keyboard focus to cell i; the game has already run the commit and the highlight.
     virtual void setFocusToCell(int i) = 0;
 

@@ -37,14 +37,14 @@ void Game::Text1_KeyDown(int index, int keyCode)
         giveFocus(target);
         return;
     }
-    if (changesNothing(keyCode) || ws.cellLocked(index))
+    if (changesNothing(keyCode) || given[index])
         return;
     if (keyCode >= vk::Digit0 + 1 && keyCode <= vk::Digit0 + 9)
-        ws.setCellText(index, std::to_string(keyCode - vk::Digit0));
+        showText(index, std::to_string(keyCode - vk::Digit0));
     else if (keyCode >= vk::Numpad0 + 1 && keyCode <= vk::Numpad0 + 9)
-        ws.setCellText(index, std::to_string(keyCode - vk::Numpad0));
+        showText(index, std::to_string(keyCode - vk::Numpad0));
     else
-        ws.setCellText(index, " ");
+        showText(index, " ");
 }
 
 // The window has already moved its focus to the cell; a cell that still holds the focus (it
@@ -54,17 +54,17 @@ void Game::cellFocusedByPlayer(int index)
     giveFocus(index);
 }
 
+// The window already shows the text: a paste, or a drop.
+void Game::cellEditedByPlayer(int index, const std::string& text)
+{
+    texts[index] = text;
+}
+
 // Moving the focus: the commit of the cell left, then the highlight of the new one. A refused
 // entry keeps the focus in the cell left, and the move ends there.
 void Game::giveFocus(int index)
 {
-    const int left = focusedCell;
-    if (index == left)
-        return;
-    focusedCell = index;
-    if (left != 0)
-        Text1_LostFocus(left);
-    if (focusedCell != index)
+    if (index == celdaActual || (celdaActual != 0 && !Text1_LostFocus(celdaActual)))
         return;
     ws.setFocusToCell(index);
     Text1_GotFocus(index);
@@ -73,15 +73,14 @@ void Game::giveFocus(int index)
 void Game::Text1_GotFocus(int index)
 {
     ws.setCellBackColor(index, fondoFoco);
-    celdaActualTxt = std::to_string(index);
     celdaActual = static_cast<std::int16_t>(index);
 }
 
 // The commit: the cell's digit goes into tablero. "" and " " both leave the cell empty (0);
 // anything but "1".."9" is refused: the message, then the focus goes back to the cell.
-void Game::Text1_LostFocus(int index)
+bool Game::Text1_LostFocus(int index)
 {
-    const std::string t = ws.cellText(index);
+    const std::string& t = texts[index];
     int r = index / 9;
     int c = index % 9;
     if (c == 0)
@@ -89,17 +88,19 @@ void Game::Text1_LostFocus(int index)
     else
         r = r + 1;
 
+    bool accepted = true;
     if (t.empty() || t == " ") {
         tablero[r][c] = 0;
     } else if (t.size() == 1 && t[0] >= '1' && t[0] <= '9') {
         tablero[r][c] = static_cast<std::int16_t>(t[0] - '0');
     } else {
         ws.messageBox("Introdueix un Nombre!", "", Buttons::OK);
-        focusedCell = index;
         ws.setFocusToCell(index);
         Text1_GotFocus(index);
+        accepted = false;
     }
     ws.setCellBackColor(index, fondoNormal);
+    return accepted;
 }
 
 // The commit run by a command for the cell that last had the focus; nothing before any cell had it.

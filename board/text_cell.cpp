@@ -18,6 +18,10 @@ TextCell::TextCell(int index, QWidget* parent)
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
     connect(this, &QLineEdit::textChanged, this, &TextCell::updateAccessibleName);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (onEdited)
+            onEdited(index_, text);
+    });
     updateAccessibleName();
 }
 

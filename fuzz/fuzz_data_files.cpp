@@ -41,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         game.puzzleOnBoard = true;
         game.tablero[1][1] = 5;
         ws.cells[1] = {"5", false, false, colorJugador, fondoError};
+        game.texts[1] = "5";
         const auto before = state();
         (game.*command)();
         const bool failed = ws.boxes.size() == 1 && ws.boxes[0].title == "Cuadrix!" && ws.boxes[0].buttons == Buttons::OK;

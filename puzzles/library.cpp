@@ -1,4 +1,4 @@
-// Reading the puzzle libraries and solution files: the random draw's record and the lookups by label.
+// Reading the puzzle libraries and solution files: the random draw's record and the record of a label.
 #include "puzzles/library.h"
 
 #include <cerrno>
@@ -24,33 +24,43 @@ LibraryResult stopped(const LineReader& reader, LibraryError ended)
     return reader.error() ? failure(LibraryError::Unreadable, reader.error()) : failure(ended);
 }
 
-// Reads the digit line that follows a label and checks it.
-LibraryResult digitLineAfter(LineReader& reader, std::string label)
+// Reads the line that follows a label, at line, and checks it.
+LibraryResult digitLineAfter(LineReader& reader, std::string label, int line)
 {
+    LibraryResult result;
     auto digits = reader.next();
     if (!digits)
-        return stopped(reader, LibraryError::Damaged);
-    if (!isDigitLine(*digits))
-        return failure(LibraryError::Damaged);
-    LibraryResult result;
+        result = stopped(reader, LibraryError::Damaged);
+    else if (!isDigitLine(*digits))
+        result.error = LibraryError::Damaged;
     result.label = std::move(label);
-    result.digits = std::move(*digits);
+    result.digits = digits.value_or("");
+    result.line = line;
     return result;
 }
 
 }  // namespace
 
+std::vector<std::size_t> labelIndices(const std::vector<std::string>& lines)
+{
+    std::vector<std::size_t> indices;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+        if (isLabelLine(static_cast<int>(i) + 1))
+            indices.push_back(i);
+    return indices;
+}
+
 LibraryResult readDrawnRecord(const std::string& path, int n)
 {
     LineReader reader(path);
-    if (!reader.next())
+    if (!reader.next())  // the header
         return stopped(reader, LibraryError::Damaged);
     LibraryResult drawn;
-    for (int k = 1; k <= 2; ++k) {
+    for (int k = 1; k <= drawnRecords; ++k) {
         auto label = reader.next();
         if (!label)
             return stopped(reader, LibraryError::Damaged);
-        LibraryResult record = digitLineAfter(reader, std::move(*label));
+        LibraryResult record = digitLineAfter(reader, std::move(*label), 2 * k);
         if (!record)
             return record;
         if (k == n)
@@ -59,26 +69,12 @@ LibraryResult readDrawnRecord(const std::string& path, int n)
     return drawn;
 }
 
-LibraryResult findRecord(const std::string& path, const std::string& label)
+LibraryResult findRecord(const std::string& path, const std::string& label, KeyLines compared)
 {
     LineReader reader(path);
-    if (reader.next()) {
-        while (auto line = reader.next()) {
-            if (*line == label)
-                return digitLineAfter(reader, std::move(*line));
-            if (!reader.next())
-                break;
-        }
-    }
-    return stopped(reader, LibraryError::LabelNotFound);
-}
-
-LibraryResult findDigitLine(const std::string& path, const std::string& key)
-{
-    LineReader reader(path);
-    while (auto line = reader.next())
-        if (*line == key)
-            return digitLineAfter(reader, std::move(*line));
+    for (int line = 1; auto text = reader.next(); ++line)
+        if ((compared == KeyLines::Every || isLabelLine(line)) && *text == label)
+            return digitLineAfter(reader, std::move(*text), line);
     return stopped(reader, LibraryError::LabelNotFound);
 }
 

@@ -1,16 +1,24 @@
-// Reading the puzzle libraries: the random draw's record and the record of a label.
+// The puzzle libraries and solution files as records: the draw's records and the record of a label.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/data_files.h"
+
+// The layout of a library and of a solution file: line 1 a header, then per record a label line and the line after
+// it, the puzzle or its solution (81 digits and maybe more). A new game deals one of the first drawnRecords records.
+constexpr int drawnRecords = 2;
+constexpr bool isLabelLine(int line) { return line >= 2 && line % 2 == 0; }  // lines counted from 1
+// The indices (from 0) of the label lines of a file read whole, each with its line after it.
+std::vector<std::size_t> labelIndices(const std::vector<std::string>& lines);
 
 // How a lookup in a library or solution file ended.
 enum class LibraryError {
     None,
     Missing,        // the file does not exist
-    Unreadable,     // it cannot be opened: cause says why
-    Damaged,        // it ends before the record needed, a digit line is not one, or it cannot be read on
+    Unreadable,     // it cannot be opened or read on: cause says why
+    Damaged,        // it ends before the record needed, or the line after the label is not 81 digits
     LabelNotFound,  // no line compared equals the label asked for
 };
 
@@ -18,20 +26,19 @@ struct LibraryResult {
     LibraryError error = LibraryError::None;
     int cause = 0;  // for Unreadable: an errno value or kNotRegularFile
     std::string label;
-    std::string digits;  // the digit line as read; its first 81 characters are digits
+    std::string digits;  // the line after the label, as read; its first 81 characters are digits unless Damaged
+    int line = 0;        // the label's line
     explicit operator bool() const { return error == LibraryError::None; }
 };
 
-// Record n (1 or 2) of the library at path. Both records the draw chooses from are read and
-// checked, so a library that cannot serve every draw fails every time, not every other time.
+// Record n (1 to drawnRecords) of the library at path. Every record the draw chooses from is read and checked, so a
+// library that cannot serve every draw fails every time, not once in a while.
 LibraryResult readDrawnRecord(const std::string& path, int n);
 
-// The first record whose label line equals label exactly; only label lines are compared.
-LibraryResult findRecord(const std::string& path, const std::string& label);
-
-// The line after the first line equal to key, comparing every line from the first: the lookup of
-// solve in the solution file and of restart in the library.
-LibraryResult findDigitLine(const std::string& path, const std::string& key);
+// The record of a label: the first whose key line equals label exactly. A library's puzzle is found by its label
+// lines alone (loading a saved game); restart and solve, and the tool, compare every line from the first.
+enum class KeyLines { Labels, Every };
+LibraryResult findRecord(const std::string& path, const std::string& label, KeyLines compared);
 
 // What the player is told when a lookup failed: file names the kind of file ("fichero de sudokus"
 // or "fichero"), sought the puzzle looked for ("buscado", "del tablero").

@@ -18,60 +18,51 @@ void Game::placePuzzleLine(const std::string& p)
             const char ch = p[q - 1];
             const int v = digitValue(ch);
             tablero[row][column] = static_cast<std::int16_t>(v);
-            if (v > 0) {
-                ws.setCellText(q, std::string(1, ch));
-                ws.setCellFontBold(q, true);
-                ws.setCellForeColor(q, colorFijo);
-                ws.setCellLocked(q, true);
-            } else {
-                ws.setCellText(q, "");
-                ws.setCellFontBold(q, false);
-                ws.setCellForeColor(q, colorJugador);
-                ws.setCellLocked(q, false);
-            }
+            given[q] = v > 0;
+            showText(q, v > 0 ? std::string(1, ch) : "");
+            ws.setCellFontBold(q, v > 0);
+            ws.setCellForeColor(q, v > 0 ? colorFijo : colorJugador);
+            ws.setCellLocked(q, v > 0);
         }
     }
     puzzleOnBoard = true;
 }
 
-// A random puzzle of dificultadActual: puzzle 1 or 2 of its library, each with probability one half. A library that
-// cannot serve the draw is reported and leaves the game as it was.
-bool Game::nuevoSudoku()
+// A random puzzle of a level: one of the first drawnRecords of its library, each as likely.
+bool Game::nuevoSudoku(const std::string& dificultad)
 {
-    const std::string Nom = levelOf(dificultadActual).libraryNom;
-    const int n = static_cast<int>(2 * random()) + 1;
-    const LibraryResult drawn = readDrawnRecord(dataPath(ws.programFolder(), Nom), n);
+    const std::string path = dataPath(ws.programFolder(), levelOf(dificultad).libraryNom);
+    const LibraryResult drawn = readDrawnRecord(path, static_cast<int>(drawnRecords * random()) + 1);
     if (!drawn) {
-        showLibraryProblem(drawn, Nom);
+        message(problemText(drawn, path, "fichero de sudokus", "buscado"));
         return false;
     }
+    dificultadActual = dificultad;
     idSudoku = drawn.label;
     placePuzzleLine(drawn.digits);
     return true;
 }
 
-// The puzzle whose label line equals idSudoku, from the library of dificultadActual.
-bool Game::nuevoSudoku2()
+// The puzzle whose label line equals label, from the library of a level.
+bool Game::nuevoSudoku2(const std::string& label, const std::string& dificultad)
 {
-    const std::string Nom = levelOf(dificultadActual).libraryNom;
-    const LibraryResult found = findRecord(dataPath(ws.programFolder(), Nom), idSudoku);
+    const std::string path = dataPath(ws.programFolder(), levelOf(dificultad).libraryNom);
+    const LibraryResult found = findRecord(path, label, KeyLines::Labels);
     if (!found) {
-        showLibraryProblem(found, Nom);
+        message(problemText(found, path, "fichero de sudokus", "buscado"));
         return false;
     }
+    dificultadActual = dificultad;
+    idSudoku = label;
     placePuzzleLine(found.digits);
     return true;
 }
 
+// The board is whitened once the puzzle is drawn, so that a library that fails leaves it as it was.
 void Game::nuevo_sudoku_Click()
 {
-    const std::string anterior = dificultadActual;
-    dificultadActual = dificultadElegida;
-    if (!nuevoSudoku()) {
-        dificultadActual = anterior;
+    if (!nuevoSudoku(dificultadElegida))
         return;
-    }
-    // Whitened after the draw, so that a library that fails leaves the board as it was.
     setAllBackColors(fondoNormal);
     ws.setStatusText("Nuevo SuDoku Cargado");
 }
@@ -86,8 +77,3 @@ void Game::chooseDifficulty(const std::string& code, const std::string& status)
 void Game::facil_Click() { chooseDifficulty("f", "Dificultad: Facil, nueva partida para cambiar"); }
 void Game::medio_Click() { chooseDifficulty("m", "Dificultad: Media, nueva partida para cambiar"); }
 void Game::dificil_Click() { chooseDifficulty("d", "Dificultad: Dificil, nueva partida para cambiar"); }
-
-void Game::showLibraryProblem(const LibraryResult& result, const std::string& Nom)
-{
-    message(problemText(result, dataPath(ws.programFolder(), Nom), "fichero de sudokus", "buscado"));
-}

@@ -12,8 +12,7 @@ int bandStart(int n) { return 3 * ((n + 2) / 3) - 2; }
 
 void Game::check_Click()
 {
-    if (!celdaActualTxt.empty())
-        commitCell(std::atoi(celdaActualTxt.c_str()));
+    commitCell(std::atoi(celdaActualTxt().c_str()));
     checkError();
 }
 
@@ -22,7 +21,7 @@ void Game::checkError()
     int clashes = 0;
     auto recordClash = [&](int r, int c) {
         const int index = cellIndex(r, c);
-        if (!ws.cellLocked(index))
+        if (!given[index])
             ws.setCellBackColor(index, fondoError);
         ++clashes;
     };

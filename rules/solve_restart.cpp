@@ -1,13 +1,16 @@
 // Solve fills the board from the solution file; restart puts the puzzle back from its library.
 #include "app/game.h"
 
+// Each reads its line first, so that a file that does not fit leaves the board untouched.
 void Game::solucionar_sudoku_Click()
 {
     if (noPuzzleOnBoard())
         return;
-    // The solution is read before the board is whitened, so that a failure leaves it untouched.
-    if (!solucionarSudoku())
+    const LibraryResult solution = boardRecord(&Level::solutionNom);
+    if (!solution)
         return;
+    setAllBackColors(fondoNormal);
+    solucionarSudoku(solution.digits);
     ws.setStatusText("Sudoku Solucionado");
 }
 
@@ -15,48 +18,45 @@ void Game::reiniciar_sudoku_Click()
 {
     if (noPuzzleOnBoard())
         return;
-    if (!reiniciarSudoku())
+    const LibraryResult puzzle = boardRecord(&Level::libraryNom);
+    if (!puzzle)
         return;
+    setAllBackColors(fondoNormal);
+    reiniciarSudoku(puzzle.digits);
     ws.setStatusText("Vuelve a intentarlo");
 }
 
-bool Game::solucionarSudoku()
+// The record of the puzzle on the board in a file of its level, found by comparing every line; said when it cannot be.
+LibraryResult Game::boardRecord(const char* Level::*Nom)
 {
-    const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).solutionNom);
-    const LibraryResult found = findDigitLine(path, idSudoku);
-    if (!found) {
+    const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).*Nom);
+    LibraryResult found = findRecord(path, idSudoku, KeyLines::Every);
+    if (!found)
         message(problemText(found, path, "fichero", "del tablero"));
-        return false;
-    }
-    setAllBackColors(fondoNormal);
+    return found;
+}
+
+void Game::solucionarSudoku(const std::string& solution)
+{
     for (int k = 1; k <= 81; ++k) {
-        const char ch = found.digits[k - 1];
+        const char ch = solution[k - 1];
         const int d = digitValue(ch);
         tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(d);
         const std::string digit(1, ch);
         if (d < 1) {
-            ws.setCellText(k, "");
-        } else if (ws.cellText(k) != digit) {
+            showText(k, "");
+        } else if (texts[k] != digit) {
             ws.setCellBackColor(k, fondoError);
-            ws.setCellText(k, digit);
-        } else if (!ws.cellLocked(k)) {
+            showText(k, digit);
+        } else if (!given[k]) {
             ws.setCellBackColor(k, fondoCorrecto);
         }
     }
-    return true;
 }
 
-bool Game::reiniciarSudoku()
+// Placed as a new game places it: the library may have changed since the puzzle was drawn, so the given cells are
+// locked again from the line read now, not left as they were.
+void Game::reiniciarSudoku(const std::string& puzzle)
 {
-    const std::string path = dataPath(ws.programFolder(), levelOf(dificultadActual).libraryNom);
-    const LibraryResult found = findDigitLine(path, idSudoku);
-    if (!found) {
-        message(problemText(found, path, "fichero", "del tablero"));
-        return false;
-    }
-    setAllBackColors(fondoNormal);
-    // Placed as a new game places it: the library may have changed since the puzzle was drawn,
-    // so the given cells are locked again from the line read now, not left as they were.
-    placePuzzleLine(found.digits);
-    return true;
+    placePuzzleLine(puzzle);
 }

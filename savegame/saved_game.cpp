@@ -90,15 +90,8 @@ bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
         return false;
     }
 
-    const std::string anteriorId = idSudoku;
-    const std::string anteriorDificultad = dificultadActual;
-    idSudoku = lines[0];
-    dificultadActual = lines[1];
-    if (!nuevoSudoku2()) {
-        idSudoku = anteriorId;
-        dificultadActual = anteriorDificultad;
+    if (!nuevoSudoku2(lines[0], lines[1]))
         return false;
-    }
     dificultadElegida = dificultadActual;
     setDifficultyMarks(dificultadActual);
 
@@ -106,7 +99,7 @@ bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
     for (int k = 1; k <= 81; ++k) {
         const int value = digitValue(board[k - 1]);
         tablero[rowOf(k)][columnOf(k)] = static_cast<std::int16_t>(value);
-        ws.setCellText(k, value > 0 ? std::string(1, board[k - 1]) : "");
+        showText(k, value > 0 ? std::string(1, board[k - 1]) : "");
     }
     return true;
 }

@@ -47,7 +47,7 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
      "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
     {[](auto& l, auto) { l[0] = "\xEF\xBB\xBF" + l[0]; }, "@/dificil.sdk:1: empieza por la marca BOM", ""},
     {[](auto& l, auto) { l[0] = "\xFF\xFE" + l[0]; }, "@/sol_dif.sdk:0: está en UTF-16", ""},
-    {[](auto& l, auto) { l.resize(3); }, "@/facil.sdk:0: tiene 1 sudokus; una partida nueva elige entre los dos primeros",
+    {[](auto& l, auto) { l.resize(3); }, "@/facil.sdk:0: tiene 1 sudokus; una partida nueva elige entre los 2 primeros",
      "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
     {[](auto&, auto p) {
          sockaddr_un address{AF_UNIX, {}};
@@ -99,11 +99,22 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     EXPECT_EQ(run({"generar", "--dificultad=d", "--cantidad", "2", "--semilla=7"}), 0);
     EXPECT_EQ(run({"comprobar", c.game.string()}), 0);
     EXPECT_EQ(run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
+    // renovar: new games deal the next puzzles, and a game saved on a puzzle moved to the end still loads.
+    EXPECT_EQ(run({"renovar", "--dificultad=f"}), 0);
+    writeBytes(c.game / "partida.sdk", crlf({"Facil 002", "f", std::string(81, '0')}));
+    FakeWindowSystem ws;
+    Game game(ws);
+    ws.folder = c.root.string();
+    game.random = [] { return 0.99; };
+    game.nuevo_sudoku_Click();
+    EXPECT_EQ(game.idSudoku, "Facil 004");
+    game.cargar_sudoku_Click();
+    EXPECT_EQ(game.idSudoku + ws.asked(), "Facil 002");
     for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»", "nuevos.txt:3: añadido como «Facil 032»",
                              "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
                              "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 1 rechazado.",
                              "Generados 2 sudokus en dificil.sdk", "ningún problema",
-                             "dificultad no válida: \"F\" (use f, m o d)"})
+                             "dificultad no válida: \"F\" (use f, m o d)", "Pasan al final de facil.sdk: «Facil 001» «Facil 002»."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
 }
 

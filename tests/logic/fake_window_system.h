@@ -25,12 +25,10 @@ public:
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
     void setCellText(int i, const std::string& text) override { cell(i).text = text; }
-    std::string cellText(int i) const override { return cells.at(i < 1 ? 82 : i).text; }
     void setCellFontBold(int i, bool bold) override { cell(i).bold = bold; }
     void setCellForeColor(int i, Colour colour) override { cell(i).fore = colour; }
     void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
-    bool cellLocked(int i) const override { return cells.at(i < 1 ? 82 : i).locked; }
     void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
     void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }

@@ -115,6 +115,12 @@ protected:
         game.Text1_KeyDown(i, key);
         game.cellFocusedByPlayer(then ? then : i);
     }
+    // A text put in cell i without a key, as a paste does.
+    void paste(int i, const std::string& text)
+    {
+        ws.cells[i].text = text;
+        game.cellEditedByPlayer(i, text);
+    }
     void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 

@@ -29,7 +29,7 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
         ops.error = error;
         ws.ended = false;
         ws.boxes.clear();
-        ws.cells[cell].text = typed;
+        paste(cell, typed);
         ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
@@ -42,16 +42,13 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     }
 }
 
-// Buttons 1 to 6 with the separator at 4; the help pages are read from the program's own folder as it is named;
-// a game with no puzzle on its board (no library at start-up) only says so when asked to solve.
-TEST_F(GameTest, ToolbarButtonsHelpPagesAndNoPuzzleToSolve)
+// The help pages are read from the program's own folder as it is named; a game with no puzzle on its board (no library
+// at start-up) only says so when asked to solve.
+TEST_F(GameTest, HelpPagesAndNoPuzzleToSolve)
 {
     Game empty(ws);
     empty.solucionar_sudoku_Click();
     EXPECT_EQ(ws.asked(), box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\"."));
-    EXPECT_TRUE(Game::toolbarCommand(6) == &Game::solucionar_sudoku_Click);
-    for (int separatorOrNone : {-1, 0, 4, 7})
-        EXPECT_FALSE(Game::toolbarCommand(separatorOrNone)) << separatorOrNone;
     ws.folder = "/juego\\de \xf1u";
     game.metodos_Click();
     EXPECT_EQ(ws.help, std::vector<std::string>{"file://" + ws.folder + "/data/resolucion.htm"});

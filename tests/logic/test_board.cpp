@@ -16,10 +16,10 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         ws.boxes.clear();
         game.cellFocusedByPlayer(from);  // the second time in a cell refused: no commit, no message
         ws.cells[from].back = fondoError;
-        ws.cells[from].text = text;
+        paste(from, text);
         game.Text1_KeyDown(from, key);
         const bool refused = to == from;
-        EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt == std::to_string(to)) << from;
+        EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt() == std::to_string(to)) << from;
         // The refusal is the one box with no title of its own: the window shows the application's.
         EXPECT_EQ(backs() + ws.asked(), refused ? white() + box("Introdueix un Nombre!", "OK", "") : white({to}, 'f')) << from;
         EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
@@ -38,7 +38,7 @@ TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
         {vk::NumLock, '3'},
     };
     for (auto [code, after] : keys) {
-        ws.cells[5].text = "3";
+        paste(5, "3");
         type(5, code, 6);
         game.Text1_KeyDown(2, code);
         const std::string expected{after, '2', after == ' ' ? '0' : after};

@@ -23,7 +23,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         game.cellFocusedByPlayer(typed[0].first);
         ws.cells[50].back = fondoError;  // a mark left by an earlier check stays, unless answered No
         for (auto [cell, d] : typed)
-            cell == typed[0].first ? void(ws.cells[cell].text = std::to_string(d)) : digit(cell, d);
+            cell == typed[0].first ? paste(cell, std::to_string(d)) : digit(cell, d);
         ws.status = "antes";
         ws.answers = {answer};
         ws.boxes.clear();

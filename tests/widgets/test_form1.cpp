@@ -1,5 +1,6 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
 // that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -58,7 +59,9 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
     EXPECT_TRUE(form->Text1(givenCell())->accessibleName().endsWith(", fija"));
 
     click(open);
-    form->Text1(open)->setText("xy");  // as a paste would: the cell keeps one character
+    QApplication::clipboard()->setText("xy");  // pasted over the cell's text: the cell keeps one character
+    form->Text1(open)->selectAll();
+    form->Text1(open)->paste();
     EXPECT_EQ(form->Text1(open)->text(), "x");
     QMenu* archivo = form->menuBar()->findChild<QMenu*>("archivo");
     archivo->popup(form->mapToGlobal(QPoint(0, 0)));
@@ -71,7 +74,8 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
     EXPECT_EQ(click(below), open);
     EXPECT_EQ(asked, QStringList({"Cuadrix|OK|Introdueix un Nombre!"}));
     EXPECT_EQ(form->Text1(open)->backColour(), QColor(Qt::white));
-    form->Text1(open)->setText("6");
+    form->Text1(open)->selectAll();
+    form->Text1(open)->insert("6");
     EXPECT_EQ(click(below), below);
     EXPECT_EQ(form->game().tablero[rowOf(open)][columnOf(open)], 6);
 

@@ -27,10 +27,13 @@ const char* const kUsage = R"(Uso:
       casillas vacías. Se saltan las líneas en blanco y las que empiezan por '#'.
   cuadrix-biblioteca generar --dificultad f|m|d --cantidad N [--carpeta CARPETA] [--semilla S]
       Genera N sudokus nuevos de esa dificultad con qqwing y los añade.
+  cuadrix-biblioteca renovar [--dificultad f|m|d] [--carpeta CARPETA]
+      Pasa al final de cada biblioteca los sudokus que reparte una partida nueva, para que las
+      siguientes repartan otros; sin --dificultad, en los tres niveles.
   cuadrix-biblioteca --help | --version
 
   --dificultad  f (fácil), m (medio) o d (difícil)
-  --carpeta     carpeta de datos del juego; por omisión, la carpeta game junto a este programa
+  --carpeta     carpeta de datos del juego; por omisión, la carpeta game del juego
   --semilla     número que fija los sudokus generados, para poder repetirlos
 
 Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
@@ -262,9 +265,9 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
 
     const std::map<std::string, std::string> known = puzzlesInFolder(folder);
     const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
-    // A new game draws puzzle 1 or 2, so a hard puzzle for those slots is one that the solver
+    // A new game deals one of the first records, so a hard puzzle for those slots is one that the solver
     // finishes with a single guess: hard without being a trial-and-error marathon.
-    const std::size_t drawnSlots = *before < 2 ? std::min<std::size_t>(2 - *before, wanted) : 0;
+    const std::size_t drawnSlots = *before < drawnRecords ? std::min<std::size_t>(drawnRecords - *before, wanted) : 0;
     std::vector<NewPuzzle> drawn, rest;
     std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
     for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {
@@ -298,6 +301,34 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     return puzzles.size() < wanted ? kExitProblems : kExitOk;
 }
 
+// Every level asked for, or all three.
+int renew(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+{
+    const fs::path folder = folderOption(a, defaultFolder);
+    std::vector<const Level*> chosen;
+    for (const Level& level : levels())
+        if (!a.options.count("--dificultad") || &level == &levelOption(a))
+            chosen.push_back(&level);
+    int exit = kExitOk;
+    for (const Level* level : chosen) {
+        std::vector<std::string> moved;
+        if (!levelReady(folder, *level, out, err)) {
+            exit = kExitProblems;
+            continue;
+        }
+        if (const std::string error = moveDealtToEnd(folder, *level, moved); !error.empty()) {
+            err << "cuadrix-biblioteca: " << error << '\n';
+            exit = kExitProblems;
+            continue;
+        }
+        out << "Pasan al final de " << libraryFile(*level) << ":";
+        for (const std::string& label : moved)
+            out << ' ' << guillemets(label);
+        out << ".\n";
+    }
+    return exit;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
@@ -310,7 +341,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     try {
         if (args.empty())
-            throw UsageError{"falta la orden: comprobar, importar o generar"};
+            throw UsageError{"falta la orden: comprobar, importar, generar o renovar"};
         if (args[0] == "comprobar")
             return check(parse(args, {}, 1, "la CARPETA que comprobar"), out);
         if (args[0] == "importar")
@@ -319,6 +350,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (args[0] == "generar")
             return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}, 0, ""), out, err,
                             defaultFolder);
+        if (args[0] == "renovar")
+            return renew(parse(args, {"--dificultad", "--carpeta"}, 0, ""), out, err, defaultFolder);
         throw UsageError{"orden desconocida: \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         err << "cuadrix-biblioteca: " << e.what() << "\n\n" << kUsage;

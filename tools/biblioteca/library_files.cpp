@@ -31,6 +31,37 @@ std::string crlf(const std::vector<std::string>& lines)
     return bytes;
 }
 
+// Replaces a file by its lines; empty, or why it could not.
+std::string write(const fs::path& path, const std::vector<std::string>& lines, FileOps& ops)
+{
+    const int error = writeFileAtomically(path.string(), crlf(lines), ops);
+    return error ? "no se puede escribir " + path.string() + ": " + writeErrorText(error, path.string()) : "";
+}
+
+void endChange(const fs::path& folder, const Level& level, int marker)
+{
+    ::unlink((folder / markerFile(level)).c_str());
+    ::close(marker);
+}
+
+// A change of a level starts by making its marker, locked, and writing it: returns the marker's descriptor, or -1 and
+// why. It ends, once both files are whole (or were never touched), by removing the marker.
+int startChange(const fs::path& folder, const Level& level, const std::vector<std::string>& marked, FileOps& ops,
+                std::string& why)
+{
+    const std::string path = (folder / markerFile(level)).string(), bytes = crlf(marked);
+    int error;
+    const int marker = createLockedFile(path, error);
+    if (marker >= 0 && !(error = ops.write(marker, bytes.data(), bytes.size())))
+        error = ops.sync(marker);
+    if (error && marker >= 0)
+        endChange(folder, level, marker);
+    why = !error                ? ""
+        : error == EEXIST ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " (" + path + ")"
+                          : "no se puede escribir " + path + ": " + writeErrorText(error, path);
+    return error ? -1 : marker;
+}
+
 }  // namespace
 
 TextFile readTextFile(const fs::path& path)
@@ -179,7 +210,7 @@ void checkLabels(const std::string& file, const std::vector<std::string>& lines,
     std::map<std::string, std::vector<std::size_t>> where;  // each distinct line's indices
     for (std::size_t i = 0; i < lines.size(); ++i)
         where[lines[i]].push_back(i);
-    for (std::size_t i = 1; i + 1 < lines.size(); i += 2) {
+    for (std::size_t i : labelIndices(lines)) {
         std::vector<std::size_t> others = where[lines[i]];
         others.erase(std::find(others.begin(), others.end(), i));
         if (lines[i].empty())
@@ -213,7 +244,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
         checkLabels(solName, sol.lines, problems);
 
     std::set<std::string> libraryLabels;
-    for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
+    for (std::size_t i : labelIndices(lib.lines)) {
         const std::string &label = lib.lines[i], &puzzle = lib.lines[i + 1];
         ++report.puzzles;
         libraryLabels.insert(label);
@@ -225,23 +256,22 @@ Report checkLevel(const fs::path& folder, const Level& level)
                 + (solutions == 0 ? " no tiene solución" : " tiene más de una solución"));
         if (sol.lines.empty())
             continue;
-        // The label's solution, looked up as the game does: the line after the first line equal
-        // to the label, counting from the very first line of the file.
-        const std::size_t j = std::find(sol.lines.begin(), sol.lines.end(), label) - sol.lines.begin();
-        const std::string fault = j % 2 == 1 && j + 1 < sol.lines.size() ? solutionFault(sol.lines[j + 1], puzzle) : "";
-        if (j == sol.lines.size())
+        // The label's solution, looked up by the game's own lookup.
+        const LibraryResult found = findRecord(solName, label, KeyLines::Every);
+        const std::size_t j = static_cast<std::size_t>(found.line) - 1;  // the key line's index
+        if (found.error == LibraryError::LabelNotFound)
             add(problems, libName, i, "falta la solución de " + guillemets(label) + ": la etiqueta no está en "
                                                   + solutionFile(level));
-        else if (j % 2 == 0)
+        else if (found.line > 0 && !isLabelLine(found.line))
             add(problems, solName, j, "la etiqueta " + guillemets(label) + " de " + libraryFile(level)
                                                   + " es igual a " + (j == 0 ? "la cabecera" : "esta línea de cifras")
                                                   + ", y el juego tomaría la línea siguiente como su solución");
-        else if (!fault.empty())
+        else if (const std::string fault = found.line > 0 ? solutionFault(found.digits, puzzle) : ""; !fault.empty())
             add(problems, solName, j + 1, "la solución de " + guillemets(label) + " " + fault);
     }
     if (sol.lines.empty())
         return report;  // nothing more to check, and left in the order found
-    for (std::size_t j = 1; j + 1 < sol.lines.size(); j += 2)
+    for (std::size_t j : labelIndices(sol.lines))
         if (!libraryLabels.count(sol.lines[j]))
             add(problems, solName, j, "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + libraryFile(level));
     // The library's problems first, each file's in line order.
@@ -259,9 +289,10 @@ Report checkFolder(const fs::path& folder)
         report.files += one.files;
         report.puzzles += one.puzzles;
         report.problems.insert(report.problems.end(), one.problems.begin(), one.problems.end());
-        if (one.files > 0 && one.puzzles < 2)
+        if (one.files > 0 && one.puzzles < drawnRecords)
             report.problems.push_back({(folder / libraryFile(level)).string(), 0, "tiene " + std::to_string(one.puzzles)
-                                           + " sudokus; una partida nueva elige entre los dos primeros"});
+                                           + " sudokus; una partida nueva elige entre los "
+                                           + std::to_string(drawnRecords) + " primeros"});
     }
     puzzlesInFolder(folder, &report.problems);  // the same puzzle twice, in one library or in two
     return report;
@@ -276,7 +307,7 @@ std::map<std::string, std::string> puzzlesInFolder(const fs::path& folder, std::
     for (const Level& level : levels()) {
         const std::string libName = (folder / libraryFile(level)).string();
         const TextFile lib = readTextFile(libName);
-        for (std::size_t i = 1; i + 1 < lib.lines.size(); i += 2) {
+        for (std::size_t i : labelIndices(lib.lines)) {
             if (!isDigitLine(lib.lines[i + 1]))
                 continue;
             const auto [first, added] = known.emplace(lib.lines[i + 1].substr(0, kCells),
@@ -308,7 +339,7 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
     const std::regex numbered(level.labelPrefix + std::string(" ([0-9]{1,9})"));
     long next = 0;
     std::smatch match;
-    for (std::size_t i = 1; i < lib.lines.size(); i += 2)
+    for (std::size_t i : labelIndices(lib.lines))
         if (std::regex_match(lib.lines[i], match, numbered))
             next = std::max(next, std::stol(match[1]));
     const bool newLevel = sol.lines.size() == 1 && lib.lines.size() == 1 && lib.error == ENOENT;
@@ -324,32 +355,44 @@ std::string appendPuzzles(const fs::path& folder, const Level& level, std::vecto
         lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
         sol.lines.insert(sol.lines.end(), {p.label, p.solution});
     }
-    // The change is recorded before it starts, so that only what it leaves is ever undone.
-    const std::string markerPath = (folder / markerFile(level)).string();
-    int error;
-    const int marker = createLockedFile(markerPath, error);
+    std::string why;
+    const int marker = startChange(folder, level, marked, ops, why);
     if (marker < 0)
-        return error == EEXIST ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " (" + markerPath + ")"
-                               : "no se puede escribir " + markerPath + ": " + writeErrorText(error, markerPath);
-    const std::string markBytes = crlf(marked);
-    error = ops.write(marker, markBytes.data(), markBytes.size());
-    if (!error)
-        error = ops.sync(marker);
-    std::string failed = error ? "no se puede escribir " + markerPath + ": " + writeErrorText(error, markerPath) : "";
+        return why;
     // The solution file goes first, so the library never names a puzzle without a solution. When the library cannot
     // be written, the solution file is put back as it was (or removed, when the change started the level).
-    if (failed.empty() && (error = writeFileAtomically(solPath.string(), crlf(sol.lines), ops)) != 0)
-        failed = "no se puede escribir " + solPath.string() + ": " + writeErrorText(error, solPath.string());
-    else if (failed.empty() && (error = writeFileAtomically(libPath.string(), crlf(lib.lines), ops)) != 0) {
-        failed = "no se puede escribir " + libPath.string() + ": " + writeErrorText(error, libPath.string());
-        if ((newLevel ? ::unlink(solPath.c_str()) : writeFileAtomically(solPath.string(), before, ops)) != 0) {
-            ::close(marker);  // the marker stays, for the next run to undo what is left
-            return failed;
-        }
+    why = write(solPath, sol.lines, ops);
+    if (why.empty() && !(why = write(libPath, lib.lines, ops)).empty()
+        && (newLevel ? ::unlink(solPath.c_str()) : writeFileAtomically(solPath.string(), before, ops)) != 0) {
+        ::close(marker);  // the marker stays, for the next run to undo what is left
+        return why;
     }
-    ::unlink(markerPath.c_str());
-    ::close(marker);
-    return failed;
+    endChange(folder, level, marker);
+    return why;
+}
+
+std::string moveDealtToEnd(const fs::path& folder, const Level& level, std::vector<std::string>& moved)
+{
+    const fs::path libPath = folder / libraryFile(level);
+    const TextFile lib = readTextFile(libPath);
+    const std::vector<std::size_t> labels = labelIndices(lib.lines);
+    if (lib.error)
+        return "no se puede leer " + libPath.string() + ": " + fileErrorText(lib.error);
+    if (labels.size() <= drawnRecords)
+        return libraryFile(level) + " no tiene más sudokus que los que se reparten";
+    const auto dealt = lib.lines.begin() + 1, rest = lib.lines.begin() + static_cast<long>(labels[drawnRecords]);
+    std::vector<std::string> lines(lib.lines.begin(), dealt);
+    lines.insert(lines.end(), rest, lib.lines.end());
+    lines.insert(lines.end(), dealt, rest);
+    for (std::size_t k = 0; k < drawnRecords; ++k)
+        moved.push_back(lib.lines[labels[k]]);
+    std::string why;
+    const int marker = startChange(folder, level, {kMarkerHeader, kAddedTo}, systemFileOps(), why);
+    if (marker < 0)
+        return why;
+    why = write(libPath, lines, systemFileOps());
+    endChange(folder, level, marker);
+    return why;
 }
 
 Repair repairInterruptedChange(const fs::path& folder, const Level& level)
@@ -371,7 +414,7 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
     const TextFile mark = readTextFile(markerPath), lib = readTextFile(libPath), sol = readTextFile(solPath);
     std::vector<std::string> labels(mark.lines.size() > 2 ? mark.lines.begin() + 2 : mark.lines.end(), mark.lines.end());
     std::set<std::string> inLibrary;
-    for (std::size_t i = 1; i < lib.lines.size(); i += 2)
+    for (std::size_t i : labelIndices(lib.lines))
         inLibrary.insert(lib.lines[i]);
     const auto count = [&labels](const std::set<std::string>& in) {
         return std::count_if(labels.begin(), labels.end(), [&in](const std::string& l) { return in.count(l) > 0; });

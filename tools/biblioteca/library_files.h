@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/data_files.h"
+#include "puzzles/library.h"
 
 namespace biblioteca {
 
@@ -93,6 +94,11 @@ inline const std::string kAddedTo = "sudokus añadidos";
 // back as it was. Both files missing starts the level afresh. Returns an error message, empty on success.
 std::string appendPuzzles(const std::filesystem::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles,
                           FileOps& ops = systemFileOps());
+
+// Moves the records a new game deals (the first drawnRecords) to the end of a level's library, so that the next new
+// games deal puzzles not dealt before; every label stays, so every saved game still loads. The library is replaced
+// whole, with the change's marker held. moved gets the labels moved. Returns an error message, empty on success.
+std::string moveDealtToEnd(const std::filesystem::path& folder, const Level& level, std::vector<std::string>& moved);
 
 // What a change of a level cut short left, undone as far as its marker proves it: the temporary files its run
 // abandoned, and the solutions it added at the end of the solution file when the library never got them. Without a
