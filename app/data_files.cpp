@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <utility>
 
 const std::array<Level, 3>& levels()
@@ -237,22 +236,22 @@ std::string temporaryStem(const std::string& path)
     return path.substr(0, slash) + name.substr(0, name.size() > 7 ? name.size() - 7 : 0) + "~";
 }
 
-// Six characters from [A-Za-z0-9], as mkstemp draws them.
-std::string randomSuffix()
-{
-    static std::mt19937 generator(std::random_device{}());
-    static const char chars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix(6, ' ');
-    for (char& c : suffix)
-        c = chars[std::uniform_int_distribution<int>(0, 61)(generator)];
-    return suffix;
-}
-
 // Whether the descriptor is the file now at path.
 bool sameFile(int fd, const std::string& path)
 {
     struct stat a, b;
     return ::fstat(fd, &a) == 0 && ::lstat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Locks a file just made, before anything is written to it, so that no other run takes it for abandoned; false
+// when another run took it for abandoned just before and removed it. A disk that cannot lock is written all the
+// same: there nothing is ever taken for abandoned.
+bool lockMade(int fd, const std::string& path)
+{
+    if (::flock(fd, LOCK_EX) != 0 || sameFile(fd, path))
+        return true;
+    ::close(fd);
+    return false;
 }
 
 }  // namespace
@@ -285,20 +284,12 @@ FileOps& systemFileOps()
 
 int createLockedFile(const std::string& path, int& error)
 {
-    // One found gone once locked was taken for abandoned just before: another is made.
-    for (int attempt = 0; attempt < 8; ++attempt) {
+    for (;;) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            error = errno;
-            return -1;
-        }
-        // A disk that cannot lock is written all the same: there nothing is ever taken for abandoned.
-        if (::flock(fd, LOCK_EX) != 0 || sameFile(fd, path))
+        error = fd < 0 ? errno : 0;
+        if (fd < 0 || lockMade(fd, path))
             return fd;
-        ::close(fd);
     }
-    error = EAGAIN;
-    return -1;
 }
 
 int lockAbandoned(const std::string& path, int& error)
@@ -352,15 +343,13 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
         return S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
     removeAbandonedTemporaries(target);
 
-    // The temporary file is locked before anything is written to it, so that no other run takes it for abandoned.
     std::string temporary;
-    int fd = -1, error = EEXIST;
-    for (int attempt = 0; fd < 0 && error == EEXIST && attempt < 100; ++attempt) {
-        temporary = temporaryStem(target) + randomSuffix();
-        fd = createLockedFile(temporary, error);
-    }
-    if (fd < 0)
-        return error;
+    int fd;
+    do {
+        temporary = temporaryStem(target) + "XXXXXX";
+        if ((fd = ::mkostemp(temporary.data(), O_CLOEXEC)) < 0)
+            return errno;
+    } while (!lockMade(fd, temporary));
     // The new file keeps the permissions of the one it replaces, or gets those of a new file: the owner's alone in a
     // folder closed to everyone else.
     const mode_t mask = ::umask(0);
@@ -369,7 +358,7 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     const bool privateFolder = ::stat(folderOf(target).c_str(), &folder) == 0 && (folder.st_mode & 077) == 0;
     ::fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask & (privateFolder ? 0600 : 0666));
 
-    error = ops.write(fd, bytes.data(), bytes.size());
+    int error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)
         error = ops.sync(fd);
     if (!error)
