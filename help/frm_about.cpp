@@ -70,9 +70,11 @@ FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
 
     // The etched separator: a grey line with a white one just below it.
     auto* grey = new QFrame(this);
+    grey->setObjectName("Line1_1");
     grey->setGeometry(px(90), px(1125), px(5040 - 90), 1);
     grey->setStyleSheet("background: #808080;");
     auto* white = new QFrame(this);
+    white->setObjectName("Line1_0");
     white->setGeometry(px(105), px(1140), px(5040 - 105), 2);
     white->setStyleSheet("background: #ffffff;");
 

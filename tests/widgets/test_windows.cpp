@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -184,4 +187,44 @@ TEST(Colours, EachValueShowsAsTheColourItNames)
                                  toQColor(colorFijo), toQColor(fondoFoco)};
     EXPECT_EQ(shown, QList<QColor>({QColor(255, 192, 192), QColor(192, 255, 192), QColor(255, 224, 192), Qt::red,
                                     QApplication::palette("QMenu").color(QPalette::Window)}));
+}
+
+// What each window shows and where, as recorded in looks.txt: a change to a window's layout, fonts, texts, pictures,
+// menus or toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
+TEST_F(WidgetTest, EachWindowLooksAsRecorded)
+{
+    form->menuItem("acerca")->trigger();
+    form->menuItem("reglas")->trigger();
+    QStringList looks;
+    for (QWidget* window : {form->centralWidget(), static_cast<QWidget*>(form->aboutBox()),
+                            static_cast<QWidget*>(form->helpWindow()), static_cast<QWidget*>(form->splash())}) {
+        for (QWidget* w : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+                continue;
+            looks << QString("%1 %2,%3 %4x%5 %6 %7%8%9 %10").arg(w->objectName()).arg(w == window ? 0 : w->x())
+                         .arg(w == window ? 0 : w->y()).arg(w->width()).arg(w->height()).arg(w->font().family())
+                         .arg(w->font().pointSize()).arg(w->font().bold() && !qobject_cast<TextCell*>(w) ? " bold" : "")
+                         .arg(w->font().italic() ? " italic" : "")
+                         .arg(label && !label->pixmap().isNull() ? QString("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())
+                              : label ? label->text() : button ? button->text() : w == window ? w->windowTitle() : "");
+        }
+    }
+    for (QMenu* menu : form->menuBar()->findChildren<QMenu*>())
+        for (QAction* action : menu->title().isEmpty() ? QList<QAction*>() : menu->actions())
+            looks << menu->title() + ": " + (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString()
+                                                 + (action->isChecked() ? " ticked" : ""));
+    looks << QString("Toolbar1: pictures of %1x%2").arg(form->toolbar()->iconSize().width()).arg(form->toolbar()->iconSize().height());
+    for (const QSize& size : QApplication::windowIcon().availableSizes())
+        looks << QString("window icon %1x%2").arg(size.width()).arg(size.height());
+    for (QAction* action : form->toolbar()->actions())
+        looks << "Toolbar1: " + (action->isSeparator() ? "-" : action->iconText() + QString(" %1 pictures").arg(action->icon().availableSizes().size()));
+    QFile file(QT_TESTCASE_SOURCEDIR "/widgets/looks.txt");
+    if (qEnvironmentVariableIsSet("CUADRIX_RECORD_LOOKS") && file.open(QIODevice::WriteOnly))
+        file.write((looks.join("\n") + "\n").toUtf8());
+    else if (file.open(QIODevice::ReadOnly))
+        EXPECT_EQ(looks.join("\n") + "\n", QString::fromUtf8(file.readAll()));
+    else
+        ADD_FAILURE() << "no tests/widgets/looks.txt: record it with CUADRIX_RECORD_LOOKS=1";
 }

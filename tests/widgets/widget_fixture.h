@@ -24,6 +24,7 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<Form1>(executableFolder().value());
+        form->game().random = [] { return 0.0; };  // the first puzzle of the easy library
         form->setMessageBoxFunction([this](const QString& prompt, const QString& title, Buttons buttons) {
             asked << title + "|" + QStringList{"OK", "Sí/No", "Sí/No/Cancelar"}[static_cast<int>(buttons)] + "|" + prompt;
             return answers.isEmpty() ? Answer::OK : answers.takeFirst();
