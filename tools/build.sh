@@ -34,7 +34,7 @@ package() {
     name=cuadrix_$(dpkg-parsechangelog -S Version)_$(dpkg-architecture -q DEB_HOST_ARCH)
     mkdir -p build-deb
     mv "../$name.deb" "../${name/cuadrix/cuadrix-dbgsym}.deb" "../$name.buildinfo" "../$name.changes" build-deb/
-    lintian --fail-on error,warning --info "build-deb/$name.changes"
+    lintian --fail-on error,warning --display-info --pedantic "build-deb/$name.changes"
     echo "package: build-deb/$name.deb"
 }
 
