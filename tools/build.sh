@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds Cuadrix, then plays it (play) or runs every test (test), installing what is missing.
+# Builds Cuadrix, then plays it (play), runs every test (test) or builds the Debian package (package), installing what
+# is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev libqqwing-dev libbenchmark-dev
                 fonts-dejavu-core fonts-liberation)
-test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin)
+
+sudo=""
+[ "$(id -u)" = 0 ] || sudo=sudo
 
 install_missing() {
     local missing=() package
@@ -13,10 +17,25 @@ install_missing() {
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
     done
     ((${#missing[@]})) || return 0
-    local sudo=""
-    [ "$(id -u)" = 0 ] || sudo=sudo
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Builds the package with dpkg-buildpackage, moves what it writes beside the tree into build-deb/ and checks the
+# package with lintian, which fails on any error or warning.
+package() {
+    install_missing debhelper lintian
+    if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends ./
+    fi
+    dpkg-buildpackage -us -uc -b -j"$(nproc)"
+    local name
+    name=cuadrix_$(dpkg-parsechangelog -S Version)_$(dpkg-architecture -q DEB_HOST_ARCH)
+    mkdir -p build-deb
+    mv "../$name.deb" "../${name/cuadrix/cuadrix-dbgsym}.deb" "../$name.buildinfo" "../$name.changes" build-deb/
+    lintian --fail-on error,warning --display-info --pedantic "build-deb/$name.changes"
+    echo "package: build-deb/$name.deb"
 }
 
 build() {  # build folder, extra cmake options...
@@ -48,9 +67,13 @@ test)
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DCUADRIX_SANITIZE=ON
     (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
         LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" ctest -j 2 --output-on-failure)
+    package
+    ;;
+package)
+    package
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|package" >&2
     exit 2
     ;;
 esac

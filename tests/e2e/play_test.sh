@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the game into a folder whose name has a space, an accent and a '#' and checks the
-# program folder, the launcher, the icons and the metainfo; then plays the installed program
+# Installs the game into a folder whose name has a space, an accent, a '#', a '%', a '$', a '"' and a '`' and checks
+# the program folder, the launcher (which must start the installed program), the icons and the metainfo; then plays
+# the installed program
 # under Xvfb and openbox with xdotool, from a program folder with an awkward name, and checks the
 # files it writes, the pixels it shows and where its windows go.
 # Usage: play_test.sh BUILD-FOLDER
@@ -16,7 +17,7 @@ wait_for() {  # seconds, command
     until "${@:2}"; do ((SECONDS < end)) || return 1; sleep 0.1; done
 }
 
-prefix="$work/mi carpeta ñ #1"
+prefix="$work/mi carpeta ñ #1 100% \$HOME \"x\" \`y\`"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in cuadrix game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{{historia,reglas,resolucion,utilizacion}.htm,estilo.css}; do
@@ -24,7 +25,6 @@ for file in cuadrix game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/
 done
 check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
 desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
-check "the launcher runs the installed program" grep -qxF "Exec=\"$prefix/cuadrix\"" "$desktop"
 check "the launcher is valid" desktop-file-validate "$desktop"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
 for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
@@ -57,6 +57,20 @@ openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 pids+=($!)
 check "openbox runs" wait_for 5 test -e "$work/wm-ready"
 
+# The launcher starts the installed program, and the window's class is the one the launcher names.
+one_window() { [ "$(xdotool search --onlyvisible --name '^Cuadrix!$' | wc -l)" = 1 ]; }
+gio launch "$desktop" 2>>"$work/stderr"
+check "the launcher opens the main window" wait_for 8 one_window
+launched=$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)
+launched_pid=$(xdotool getwindowpid "$launched")
+pids+=($launched_pid)
+check "the launcher started the installed program" test "$(readlink "/proc/$launched_pid/exe")" = "$prefix/cuadrix"
+wm_class=$(xprop -id "$launched" WM_CLASS)  # WM_CLASS(STRING) = "instance", "class"
+check "the window's class is the launcher's StartupWMClass" \
+    test "${wm_class##*, }" = "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\""
+kill "$launched_pid"
+wait_for 5 bash -c "! kill -0 $launched_pid 2>/dev/null"
+
 # Among the windows titled "Cuadrix!", the main window is 474 pixels wide, the help window 730.
 window_of_width() {
     local id
@@ -87,7 +101,7 @@ empty() { (($(count "$1" '(g<0.25&&b<0.25)?1:0') < 3)); }
 "$folder/cuadrix" 2>"$work/stderr" &
 game=$!
 pids+=($game)
-check "the main window appears and the splash goes" wait_for 8 bash -c "[ \$(xdotool search --onlyvisible --name '^Cuadrix!$' | wc -l) = 1 ]"
+check "the main window appears and the splash goes" wait_for 8 one_window
 wid=$(window_of_width 474)
 # The window's inside on the screen (xwininfo, unlike xdotool, is exact under a window manager).
 read -r win_x win_y < <(xwininfo -id "$wid" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}')

@@ -28,13 +28,15 @@ TEST(Reliability, ASaveKilledAtAnyMomentLeavesOneOfTheTwoGamesWhole)
     const std::set<std::string> whole = {crlf({labels[0], "", std::string(81, '0')}), crlf({labels[1], "", std::string(81, '0')})};
     std::set<std::string> seen;
     writeBytes(folder.root / "real/partida.sdk", *whole.begin());
-    for (int round = 0; round < 300; ++round) {
+    // 300 kills at least, and on until both games were seen whole: in a slow build (sanitizers, a busy machine) the
+    // child may need longer than 4 ms to finish a save of each, so the longest wait grows by 20 us a round.
+    for (int round = 0; round < 300 || (seen.size() < 2 && round < 2000); ++round) {
         const pid_t child = ::fork();
         for (int k = 0; child == 0; ++k) {  // the child saves A, B, A, ... until it is killed
             game.idSudoku = labels[k % 2];
             game.GuardarPartida(folder.root.string(), partidaNom);
         }
-        ::usleep(static_cast<useconds_t>(std::rand() % 4000));
+        ::usleep(static_cast<useconds_t>(std::rand() % (4000 + 20 * round)));
         ASSERT_TRUE(::kill(child, SIGKILL) == 0 && ::waitpid(child, nullptr, 0) == child);
         seen.insert(readBytes(folder.root / "real/partida.sdk"));
     }
