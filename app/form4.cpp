@@ -47,10 +47,7 @@ void Form4::buildContents()
 void Form4::showCentred()
 {
     showPending_ = true;
-    if (parentWidget() && !ownerPainted_)
-        parentWidget()->installEventFilter(this);
-    else
-        showNow();
+    parentWidget()->installEventFilter(this);
 }
 
 // A hide before the splash was shown cancels the show.
@@ -61,12 +58,11 @@ void Form4::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-// The owner's first paint: the splash is shown once that paint is over.
+// The owner's next paint (at start-up its first): the splash is shown once that paint is over.
 bool Form4::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Paint) {
         parentWidget()->removeEventFilter(this);
-        ownerPainted_ = true;
         QMetaObject::invokeMethod(this, &Form4::showNow, Qt::QueuedConnection);
     }
     return false;

@@ -23,7 +23,6 @@ protected:
 
 private:
     QTimer* Timer1_;
-    bool ownerPainted_ = false;
     bool showPending_ = false;
 
     void showNow();

@@ -42,6 +42,7 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
     {[](auto& l, auto) { l[4] = l[2]; }, "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»", ""},
     {[](auto& l, auto) { l[0] = "otra"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
+    {[](auto& l, auto) { std::swap(l[2][0], l[2][9]); }, "@/sol_med.sdk:3: la solución de «Medio 001» no es válida: la fila 1 repite el 8", ""},
     // Rows and columns each hold every digit, but the first box repeats the 2.
     {[](auto& l, auto) { l[2] = std::string("123456789234567891345678912456789123567891234678912345789123456891234567912345678"); },
      "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
@@ -93,11 +94,18 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
     std::string dotted = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
     std::replace(dotted.begin(), dotted.end(), '0', '.');
-    writeBytes(c.root / "nuevos.txt", crlf({dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p}));
+    writeBytes(c.root / "nuevos.txt", crlf({dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p,
+                                            "1x" + p.substr(2)}));
     const auto run = [&c](const std::vector<std::string>& args) { return biblioteca::run(args, c.out, c.out, c.game); };
     EXPECT_EQ(run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
-    EXPECT_EQ(run({"generar", "--dificultad=d", "--cantidad", "2", "--semilla=7"}), 0);
     EXPECT_EQ(run({"comprobar", c.game.string()}), 0);
+    // The shipped libraries are made again byte for byte in an empty folder.
+    fs::create_directory(c.root / "nueva");
+    for (const auto& [level, seed] : {std::pair{"f", "1101"}, {"m", "2202"}, {"d", "3303"}})
+        EXPECT_EQ(biblioteca::run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta",
+                                   (c.root / "nueva").string()}, c.out, c.out, ""), 0);
+    for (const auto& entry : fs::directory_iterator(CUADRIX_SHIPPED_GAME))
+        EXPECT_EQ(readBytes(c.root / "nueva" / entry.path().filename()), readBytes(entry.path())) << entry.path();
     EXPECT_EQ(run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
     // renovar: new games deal the next puzzles, and a game saved on a puzzle moved to the end still loads.
     EXPECT_EQ(run({"renovar", "--dificultad=f"}), 0);
@@ -110,11 +118,16 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     EXPECT_EQ(game.idSudoku, "Facil 004");
     game.cargar_sudoku_Click();
     EXPECT_EQ(game.idSudoku + ws.asked(), "Facil 002");
+    const std::string medio = readBytes(c.game / "medio.sdk") + "Medio 031\r\n";  // a label with no puzzle after it
+    writeBytes(c.game / "medio.sdk", medio);
+    EXPECT_EQ(run({"renovar"}), 1);
+    EXPECT_EQ(readBytes(c.game / "medio.sdk"), medio);
     for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»", "nuevos.txt:3: añadido como «Facil 032»",
                              "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
-                             "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 1 rechazado.",
-                             "Generados 2 sudokus en dificil.sdk", "ningún problema",
-                             "dificultad no válida: \"F\" (use f, m o d)", "Pasan al final de facil.sdk: «Facil 001» «Facil 002»."})
+                             "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
+                             "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",
+                             "dificultad no válida: \"F\" (use f, m o d)", "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
+                             "Pasan al final de dificil.sdk: «Dificil 001» «Dificil 002»."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
 }
 
@@ -140,12 +153,22 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
     added[0].puzzle = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
     biblioteca::countSolutions(added[0].puzzle, &added[0].solution);
-    struct HeldAtTheLibrary : SystemFileOps {
+    // The library's write fails, or is held: the solution file is written first.
+    struct AtTheLibrary : SystemFileOps {
+        bool held;
+        explicit AtTheLibrary(bool held) : held(held) {}
         int rename(const std::string& from, const std::string& to) override
         {
-            return to.find("/facil.sdk") != std::string::npos ? ::pause() : SystemFileOps::rename(from, to);
+            return to.find("/facil.sdk") == std::string::npos ? SystemFileOps::rename(from, to) : held ? ::pause() : EIO;
         }
-    } held;
+    } failing(false), held(true);
+    // A write of the library that fails puts the solution file back at once, or removes it in a level just started.
+    EXPECT_EQ(biblioteca::appendPuzzles(c.game, levels()[0], added, failing),
+              inGame("no se puede escribir @/facil.sdk: error de lectura o escritura en el disco", c.game));
+    EXPECT_TRUE(unchanged());
+    fs::create_directory(c.root / "vacia");
+    biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing);
+    EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
     const pid_t child = ::fork();
     if (child == 0)
         ::_exit(biblioteca::appendPuzzles(c.game, levels()[0], added, held).empty() ? 0 : 1);

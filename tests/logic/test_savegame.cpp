@@ -54,18 +54,20 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
 TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGameInThePlayersDataFolder)
 {
     const fs::path shared = folder.root / "usr/share/games/cuadrix", home = folder.root / "home";
-    fs::create_directories(folder.root / "usr/games");
-    fs::create_directories(shared);
-    fs::create_directories(home);
+    for (const fs::path& made : {folder.root / "usr/games", shared, home})
+        fs::create_directories(made);
     fs::permissions(home, fs::perms::all);
     fs::copy(folder.root / "game", shared / "game");
     EXPECT_EQ(dataFolderOf((folder.root / "usr/games").string()), shared.string());
     EXPECT_EQ(dataFolderOf(folder.root.string()), folder.root.string());
-    ::setenv("XDG_DATA_HOME", home.c_str(), 1);
-    for (const fs::path& program : {shared, folder.root}) {
-        fs::remove_all(home / "cuadrix");
-        fs::permissions(folder.root / "game", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
-                                                  | fs::perms::others_exec);
+    fs::permissions(folder.root / "game", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
+                                              | fs::perms::others_exec);
+    // The program's data folder, XDG_DATA_HOME (a relative one does not count), the saved game's folder.
+    const std::tuple<fs::path, std::string, fs::path> places[] = {{shared, home.string(), home / "cuadrix"},
+                                                                  {folder.root, "datos", home / ".local/share/cuadrix"}};
+    ::setenv("HOME", home.c_str(), 1);
+    for (const auto& [program, dataHome, saved] : places) {
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         ws.folder = program.string();
         const pid_t child = ::fork();
         if (child == 0) {  // the player saves, plays on and loads
@@ -81,13 +83,11 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
         int status = -1;
         ::waitpid(child, &status, 0);
         EXPECT_EQ(status, 0) << program;
-        const fs::path saved = home / "cuadrix/partida.sdk";
-        EXPECT_EQ(support::readBytes(saved).substr(0, game.idSudoku.size() + 5), game.idSudoku + "\r\nf\r\n") << program;
-        EXPECT_EQ(fs::status(saved.parent_path()).permissions(), fs::perms::owner_all);
-        EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(support::readBytes(saved / "partida.sdk").substr(0, 12), game.idSudoku + "\r\nf\r\n") << program;
+        EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_all);
+        EXPECT_EQ(fs::status(saved / "partida.sdk").permissions(), fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_FALSE(fs::exists(program / "game/partida.sdk"));
     }
-    ::unsetenv("XDG_DATA_HOME");
 }
 
 // A save that cannot be made where it goes says the true cause and changes nothing there: a link to a FIFO (a save

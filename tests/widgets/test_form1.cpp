@@ -1,6 +1,7 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
 // that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -57,9 +58,20 @@ TEST_F(WidgetTest, KeysClicksAndTabMoveTheFocusAndCommit)
     EXPECT_EQ(form->Text1(below)->backColour(), toQColor(fondoFoco));
     EXPECT_EQ(form->Text1(open)->accessibleName(), QString("fila %1, columna %2, 8").arg(rowOf(open)).arg(columnOf(open)));
     EXPECT_TRUE(form->Text1(givenCell())->accessibleName().endsWith(", fija"));
+    EXPECT_TRUE(form->Text1(10)->accessibleName().startsWith("fila 2, columna 1, ")
+                && form->Text1(81)->accessibleName().startsWith("fila 9, columna 9, "));
 
     click(open);
-    QApplication::clipboard()->setText("xy");  // pasted over the cell's text: the cell keeps one character
+    // The mouse opens the cell's own menu (the keyboard's key opens none); what its Paste does, pasted over the
+    // cell's text, leaves one character.
+    for (auto reason : {QContextMenuEvent::Keyboard, QContextMenuEvent::Mouse}) {
+        QContextMenuEvent menu(reason, QPoint(5, 5), form->Text1(open)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(form->Text1(open), &menu);
+        EXPECT_EQ(!!QApplication::activePopupWidget(), reason == QContextMenuEvent::Mouse);
+    }
+    if (QWidget* menu = QApplication::activePopupWidget())
+        menu->close();
+    QApplication::clipboard()->setText("xy");
     form->Text1(open)->selectAll();
     form->Text1(open)->paste();
     EXPECT_EQ(form->Text1(open)->text(), "x");

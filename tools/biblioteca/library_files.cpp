@@ -173,7 +173,7 @@ int countSolutions(const std::string& puzzle, std::string* solution)
 std::string difficultyName(int difficulty)
 {
     static const char* const names[] = {"?", "SIMPLE", "EASY", "INTERMEDIATE", "EXPERT"};  // qqwing's order
-    return difficulty > 0 && difficulty < 5 ? names[difficulty] : "?";
+    return names[difficulty];
 }
 
 std::string rating(const std::string& puzzle)
