@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         game.texts[1] = "5";
         const auto before = state();
         (game.*command)();
-        const bool failed = ws.boxes.size() == 1 && ws.boxes[0].title == "Cuadrix!" && ws.boxes[0].buttons == Buttons::OK;
+        const bool failed = std::count(ws.asked.begin(), ws.asked.end(), '\n') == 1 && ws.asked.rfind("Cuadrix!|OK|", 0) == 0;
         // New game and restart put a puzzle on the board: its digits are the cells locked.
         const bool placesPuzzle = command == &Game::nuevo_sudoku_Click || command == &Game::reiniciar_sudoku_Click;
-        assert(failed ? state() == before : ws.boxes.empty() && !ws.status.empty());
+        assert(failed ? state() == before : ws.asked.empty() && !ws.status.empty());
         for (int k = 1; k <= 81 && !failed; ++k) {
             const int digit = game.tablero[rowOf(k)][columnOf(k)];
             const FakeCell& cell = ws.cells[k];

@@ -3,14 +3,12 @@
 
 #include <array>
 #include <deque>
-#include <numeric>
 #include <string>
 #include <vector>
 
 #include "app/window_system.h"
 
 struct FakeCell { std::string text; bool bold = false, locked = false; Colour fore = colorJugador, back = fondoNormal; };
-struct ShownBox { std::string prompt, title; Buttons buttons; };
 
 class FakeWindowSystem : public WindowSystem {
 public:
@@ -18,7 +16,7 @@ public:
     int focused = 0;                 // the cell the game last put the keyboard focus on
     // The marks of Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set.
     std::string checked = "???", status, folder;
-    std::vector<ShownBox> boxes;
+    std::string asked;           // the boxes shown, one line each: "title|buttons|prompt"
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
     bool splash = false, splashTimer = false, ended = false;
     std::vector<std::string> help;
@@ -35,7 +33,8 @@ public:
     void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override
     {
-        boxes.push_back({prompt, title, buttons});
+        asked += title + "|" + (buttons == Buttons::OK ? "OK" : buttons == Buttons::YesNo ? "Sí/No" : "Sí/No/Cancelar") + "|"
+               + prompt + "\n";
         const Answer answer = answers.empty() ? Answer::OK : answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -50,13 +49,4 @@ public:
     void showAbout() override {}
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
-
-    // The boxes shown, one line each: "title|buttons|prompt".
-    std::string asked() const
-    {
-        static const char* const buttons[] = {"OK", "Sí/No", "Sí/No/Cancelar"};
-        return std::accumulate(boxes.begin(), boxes.end(), std::string(), [](const std::string& s, const ShownBox& box) {
-            return s + box.title + "|" + buttons[static_cast<int>(box.buttons)] + "|" + box.prompt + "\n";
-        });
-    }
 };

@@ -89,14 +89,13 @@ protected:
     // by level, plus 3 for puzzle 2 and 6 for puzzle 3.
     void writeLibraries()
     {
-        const std::string names[] = {"facil", "sol_fac", "Facil", "medio", "sol_med", "Medio",
-                                     "dificil", "sol_dif", "Dificil"};
         for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
+            const Level& level = levels()[n / 2];
             std::vector<std::string> lines{"Biblioteca"};
             for (int k = 1; k <= 3; ++k)
-                lines.insert(lines.end(), {names[n / 2 * 3 + 2] + " " + std::to_string(k),
+                lines.insert(lines.end(), {level.labelPrefix + std::string(" ") + std::to_string(k),
                                            (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
-            writeFile(names[n / 2 * 3 + n % 2] + ".sdk", lines);
+            writeFile(fileName(n % 2 ? level.solutionNom : level.libraryNom), lines);
         }
     }
 
@@ -116,11 +115,7 @@ protected:
         game.cellFocusedByPlayer(then ? then : i);
     }
     // A text put in cell i without a key, as a paste does.
-    void paste(int i, const std::string& text)
-    {
-        ws.cells[i].text = text;
-        game.cellEditedByPlayer(i, text);
-    }
+    void paste(int i, const std::string& text) { game.cellEditedByPlayer(i, ws.cells[i].text = text); }
     void digit(int i, int d) { game.tablero[rowOf(i)][columnOf(i)] = static_cast<std::int16_t>(d); }
     int value(int i) const { return game.tablero[rowOf(i)][columnOf(i)]; }
 

@@ -28,14 +28,14 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
         ops.failing = failing;
         ops.error = error;
         ws.ended = false;
-        ws.boxes.clear();
+        ws.asked.clear();
         paste(cell, typed);
         ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
         // Staying open: cancel and salidaCancelada 1; else the program ends.
         EXPECT_EQ(ws.ended * 10 + cancel + game.salidaCancelada, answer == Answer::Cancel || failing >= 0 ? 2 : 10);
-        EXPECT_EQ(ws.asked(), asked);
+        EXPECT_EQ(ws.asked, asked);
         const std::string bytes = support::readBytes(folder.game("partida.sdk"));
         EXPECT_EQ(bytes == "antes\r\n" ? 0 : bytes.at(bytes.size() - 2 - 81 + cell - 1), saved) << cell;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.root / "game"), {}), 7) << "no file left behind";
@@ -48,7 +48,7 @@ TEST_F(GameTest, HelpPagesAndNoPuzzleToSolve)
 {
     Game empty(ws);
     empty.solucionar_sudoku_Click();
-    EXPECT_EQ(ws.asked(), box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\"."));
+    EXPECT_EQ(ws.asked, box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\"."));
     ws.folder = "/juego\\de \xf1u";
     game.metodos_Click();
     EXPECT_EQ(ws.help, std::vector<std::string>{"file://" + ws.folder + "/data/resolucion.htm"});

@@ -13,7 +13,7 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
     };
     for (auto [from, key, to, text] : moves) {
-        ws.boxes.clear();
+        ws.asked.clear();
         game.cellFocusedByPlayer(from);  // the second time in a cell refused: no commit, no message
         ws.cells[from].back = fondoError;
         paste(from, text);
@@ -21,7 +21,7 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         const bool refused = to == from;
         EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt() == std::to_string(to)) << from;
         // The refusal is the one box with no title of its own: the window shows the application's.
-        EXPECT_EQ(backs() + ws.asked(), refused ? white() + box("Introdueix un Nombre!", "OK", "") : white({to}, 'f')) << from;
+        EXPECT_EQ(backs() + ws.asked, refused ? white() + box("Introdueix un Nombre!", "OK", "") : white({to}, 'f')) << from;
         EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
     }
 }

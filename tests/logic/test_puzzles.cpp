@@ -4,7 +4,7 @@
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
     EXPECT_TRUE(ws.splash && ws.splashTimer);
-    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + ws.asked() + board(),
+    EXPECT_EQ(game.dificultadActual + game.dificultadElegida + ws.status + ws.asked + board(),
               "ffBienbenido a Cuadrix! Todo listo para jugar" + placed(puzzleLine(), white({1}, 'f')));
     // The draw's number r deals puzzle Int(2 r) + 1.
     for (const auto& [r, label, shift] : {std::tuple{0.0, "Facil 1", 0}, {0.49, "Facil 1", 0}, {0.5, "Facil 2", 3},
@@ -70,9 +70,9 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     for (const auto& [command, lines, prompt] : cases) {
         writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : command == N ? "medio.sdk" : "facil.sdk", lines);
         const std::string before = snapshot();
-        ws.boxes.clear();
+        ws.asked.clear();
         (game.*command)();
-        EXPECT_EQ(snapshot() + "|" + ws.asked(), before + "|" + box(support::inGame(prompt, folder.root / "game")));
+        EXPECT_EQ(snapshot() + "|" + ws.asked, before + "|" + box(support::inGame(prompt, folder.root / "game")));
         writeLibraries();
     }
 }

@@ -26,9 +26,9 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
             cell == typed[0].first ? paste(cell, std::to_string(d)) : digit(cell, d);
         ws.status = "antes";
         ws.answers = {answer};
-        ws.boxes.clear();
+        ws.asked.clear();
         game.check_Click();
-        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked(),
+        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked,
                   status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question)) << typed[0].first;
     }
 }

@@ -78,7 +78,7 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
             game.guardar_sudoku_Click();
             type(1, vk::Digit0 + 5);
             game.cargar_sudoku_Click();
-            ::_exit(ws.asked().empty() && ws.status == "SuDoku Cargado" && value(1) == 8 ? 0 : 1);
+            ::_exit(ws.asked.empty() && ws.status == "SuDoku Cargado" && value(1) == 8 ? 0 : 1);
         }
         int status = -1;
         ::waitpid(child, &status, 0);
@@ -112,9 +112,9 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
     };
     for (const auto& [make, cause] : places) {
         ws.folder = make().string();
-        ws.boxes.clear();
+        ws.asked.clear();
         game.guardar_sudoku_Click();
-        EXPECT_EQ(ws.asked() + ws.status, box(failed + support::inGame(cause, folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
+        EXPECT_EQ(ws.asked + ws.status, box(failed + support::inGame(cause, folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
         EXPECT_TRUE(fs::is_fifo(other / "tubo"));
         fs::remove_all(folder.game("partida.sdk"));
     }
