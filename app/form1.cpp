@@ -198,7 +198,7 @@ void Form1::buildToolbar(QWidget* clientArea)
         const auto item = std::find_if(commandActions_.begin(), commandActions_.end(),
                                        [&b](const auto& entry) { return entry.first == b.command; });
         if (item == commandActions_.end()) {
-            toolbarButtons_.push_back(Toolbar1->addSeparator());
+            Toolbar1->addSeparator();
             continue;
         }
         QAction* action = item->second;
@@ -209,7 +209,6 @@ void Form1::buildToolbar(QWidget* clientArea)
         QWidget* button = Toolbar1->widgetForAction(action);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAccessibleName(b.text);
-        toolbarButtons_.push_back(action);
     }
 }
 

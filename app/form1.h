@@ -36,7 +36,6 @@ public:
     Game& game() { return game_; }
     TextCell* Text1(int i) const { return cells_[i]; }
     QAction* menuItem(const char* name) const;
-    QAction* toolbarButton(int number) const { return toolbarButtons_[number - 1]; }
     QToolBar* toolbar() const { return Toolbar1; }
     QLabel* statusLine() const { return statusText_; }
     Form3* helpWindow() const { return help_; }
@@ -86,7 +85,6 @@ private:
     std::string programFolder_;
 
     std::vector<std::pair<Game::Command, QAction*>> commandActions_;
-    std::vector<QAction*> toolbarButtons_;  // button n at n - 1
     // A cell the player put the focus on, reported once Qt has finished the focus change;
     // focus moves the game asks for are not reported back to it.
     int playerFocus_ = 0;

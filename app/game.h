@@ -97,6 +97,7 @@ private:
     void giveFocus(int index);
     void showText(int index, const std::string& text);
     void placePuzzleLine(const std::string& p);
+    bool placeRecord(const LibraryResult& record, const std::string& dificultad, const std::string& path);
     void setAllBackColors(Colour colour);
     void setDifficultyMarks(const std::string& dificultad);
     void chooseDifficulty(const std::string& code, const std::string& status);

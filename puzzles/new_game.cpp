@@ -32,29 +32,27 @@ void Game::placePuzzleLine(const std::string& p)
 bool Game::nuevoSudoku(const std::string& dificultad)
 {
     const std::string path = dataPath(ws.programFolder(), levelOf(dificultad).libraryNom);
-    const LibraryResult drawn = readDrawnRecord(path, static_cast<int>(drawnRecords * random()) + 1);
-    if (!drawn) {
-        message(problemText(drawn, path, "fichero de sudokus", "buscado"));
-        return false;
-    }
-    dificultadActual = dificultad;
-    idSudoku = drawn.label;
-    placePuzzleLine(drawn.digits);
-    return true;
+    return placeRecord(readDrawnRecord(path, static_cast<int>(drawnRecords * random()) + 1), dificultad, path);
 }
 
 // The puzzle whose label line equals label, from the library of a level.
 bool Game::nuevoSudoku2(const std::string& label, const std::string& dificultad)
 {
     const std::string path = dataPath(ws.programFolder(), levelOf(dificultad).libraryNom);
-    const LibraryResult found = findRecord(path, label, KeyLines::Labels);
-    if (!found) {
-        message(problemText(found, path, "fichero de sudokus", "buscado"));
+    return placeRecord(findRecord(path, label, KeyLines::Labels), dificultad, path);
+}
+
+// A record read from a level's library becomes the puzzle on the board; one that could not be read is reported, and
+// nothing changes.
+bool Game::placeRecord(const LibraryResult& record, const std::string& dificultad, const std::string& path)
+{
+    if (!record) {
+        message(problemText(record, path, "fichero de sudokus", "buscado"));
         return false;
     }
     dificultadActual = dificultad;
-    idSudoku = label;
-    placePuzzleLine(found.digits);
+    idSudoku = record.label;
+    placePuzzleLine(record.digits);
     return true;
 }
 

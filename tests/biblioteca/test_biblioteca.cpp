@@ -27,6 +27,8 @@ struct ShippedCopy : ProgramFolder {
     std::ostringstream out;  // all the tool has said, errors included
 
     ShippedCopy() : ProgramFolder("biblioteca") { fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive); }
+    // The tool's exit code, on the copy unless --carpeta or a folder to check says otherwise.
+    int run(const std::vector<std::string>& args) { return biblioteca::run(args, out, out, game); }
 };
 
 // A damage to one file: it edits the file's lines or puts something hostile in its place (a FIFO, a symbolic link to
@@ -75,7 +77,7 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
         damage(lines, file.c_str());
         if (!fs::exists(fs::symlink_status(file)))  // the damage was to the lines
             writeBytes(file, crlf(lines));
-        EXPECT_EQ(biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, ""), 1);
+        EXPECT_EQ(c.run({"comprobar", c.game.string()}), 1);
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(where, c.game)));
         FakeWindowSystem ws;
         Game g(ws);
@@ -96,19 +98,17 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     std::replace(dotted.begin(), dotted.end(), '0', '.');
     writeBytes(c.root / "nuevos.txt", crlf({dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p,
                                             "1x" + p.substr(2)}));
-    const auto run = [&c](const std::vector<std::string>& args) { return biblioteca::run(args, c.out, c.out, c.game); };
-    EXPECT_EQ(run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
-    EXPECT_EQ(run({"comprobar", c.game.string()}), 0);
+    EXPECT_EQ(c.run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
+    EXPECT_EQ(c.run({"comprobar", c.game.string()}), 0);
     // The shipped libraries are made again byte for byte in an empty folder.
     fs::create_directory(c.root / "nueva");
     for (const auto& [level, seed] : {std::pair{"f", "1101"}, {"m", "2202"}, {"d", "3303"}})
-        EXPECT_EQ(biblioteca::run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta",
-                                   (c.root / "nueva").string()}, c.out, c.out, ""), 0);
+        EXPECT_EQ(c.run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta", (c.root / "nueva").string()}), 0);
     for (const auto& entry : fs::directory_iterator(CUADRIX_SHIPPED_GAME))
         EXPECT_EQ(readBytes(c.root / "nueva" / entry.path().filename()), readBytes(entry.path())) << entry.path();
-    EXPECT_EQ(run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
+    EXPECT_EQ(c.run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
     // renovar: new games deal the next puzzles, and a game saved on a puzzle moved to the end still loads.
-    EXPECT_EQ(run({"renovar", "--dificultad=f"}), 0);
+    EXPECT_EQ(c.run({"renovar", "--dificultad=f"}), 0);
     writeBytes(c.game / "partida.sdk", crlf({"Facil 002", "f", std::string(81, '0')}));
     FakeWindowSystem ws;
     Game game(ws);
@@ -120,7 +120,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     EXPECT_EQ(game.idSudoku + ws.asked, "Facil 002");
     const std::string medio = readBytes(c.game / "medio.sdk") + "Medio 031\r\n";  // a label with no puzzle after it
     writeBytes(c.game / "medio.sdk", medio);
-    EXPECT_EQ(run({"renovar"}), 1);
+    EXPECT_EQ(c.run({"renovar"}), 1);
     EXPECT_EQ(readBytes(c.game / "medio.sdk"), medio);
     for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»", "nuevos.txt:3: añadido como «Facil 032»",
                              "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
@@ -138,12 +138,12 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
 {
     ShippedCopy c;
     const std::string library = readBytes(c.game / "facil.sdk"), solutions = readBytes(c.game / "sol_fac.sdk");
-    const auto comprobar = [&c] { return biblioteca::run({"comprobar", c.game.string()}, c.out, c.out, ""); };
+    const auto comprobar = [&c] { return c.run({"comprobar", c.game.string()}); };
     const auto unchanged = [&] { return readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk") == library + solutions; };
     for (const std::string& other : {std::string(), crlf({"otra", "Otro 1", std::string(81, '0')})}) {
         other.empty() ? (void)fs::remove(c.game / "facil.sdk") : (void)writeBytes(c.game / "facil.sdk", other);
         comprobar();
-        EXPECT_EQ(biblioteca::run({"generar", "--dificultad=f", "--cantidad=1"}, c.out, c.out, c.game), 1);
+        EXPECT_EQ(c.run({"generar", "--dificultad=f", "--cantidad=1"}), 1);
         EXPECT_EQ(readBytes(c.game / "sol_fac.sdk"), solutions) << "the library moved aside, or another in its place";
     }
     writeBytes(c.game / "facil.sdk", library);

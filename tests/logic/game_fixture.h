@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 template <class PerCell>
 std::string eachCell(PerCell f)
 {
-    std::string s;
+    std::string s(81, ' ');
     for (int k = 0; k < 81; ++k)
-        s += static_cast<char>(f(k));
+        s[k] = static_cast<char>(f(k));
     return s;
 }
 
@@ -102,9 +102,7 @@ protected:
     // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        fs::remove(folder.game(name));
-        if (!lines.empty())
-            support::writeBytes(folder.game(name), support::crlf(lines));
+        lines.empty() ? (void)fs::remove(folder.game(name)) : (void)support::writeBytes(folder.game(name), support::crlf(lines));
     }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
