@@ -3,7 +3,7 @@
 // Input: partida.sdk @@@@ library @@@@ solution file (a part left out is a missing file); the input length picks
 // the level the two files belong to ("x": an unknown code, which reads the easy files). On a game in progress, new
 // game, load, solve and restart must each either show one box titled "Cuadrix!" and change nothing, or show a
-// status text over a consistent board: each cell shows its digit, locked cells are bold and red and the others
+// status text over a consistent board: each cell shows its digit, which the game knows it shows, locked cells are bold and red and the others
 // neither, and after new game and restart exactly the puzzle's digits are locked. A broken invariant aborts at its
 // line of this file, whatever the build type.
 #undef NDEBUG
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int k = 1; k <= 81 && !failed; ++k) {
             const int digit = game.tablero[rowOf(k)][columnOf(k)];
             const FakeCell& cell = ws.cells[k];
-            assert(cell.text == (digit ? std::to_string(digit) : ""));
+            assert(cell.text == (digit ? std::to_string(digit) : "") && game.texts[k] == cell.text);
             assert(cell.locked == cell.bold && cell.bold == (cell.fore == colorFijo));
             assert(!placesPuzzle || cell.locked == !!digit);
         }

@@ -53,8 +53,6 @@ struct ProgramFolder {
         fs::permissions(root / "game", fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(root, ignored);
     }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
 
     fs::path game(const std::string& file) const { return root / "game" / file; }
 };

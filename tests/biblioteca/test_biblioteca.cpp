@@ -43,7 +43,12 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
     {[](auto& l, auto) { l[5] += "\n"; }, "@/sol_fac.sdk:6: la línea termina en LF sin CR", ""},
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
     {[](auto& l, auto) { l[4] = l[2]; }, "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»", ""},
-    {[](auto& l, auto) { l[0] = "otra"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
+    {[](auto& l, auto) { l[0] = "Medio 001"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
+    {[](auto& l, auto) { l[0] = "Medio 001"; }, "@/sol_med.sdk:1: la etiqueta «Medio 001» de medio.sdk es igual a la cabecera", ""},
+    {[](auto& l, auto) { l.push_back("Dificil 031"); }, "@/dificil.sdk:62: la etiqueta «Dificil 031» no tiene línea de cifras", ""},
+    // Columns 8 and 9 exchanged: a valid grid, but not the one of the given 1 in row 2, column 9.
+    {[](auto& l, auto) { for (int r = 0; r < 9; ++r) std::swap(l[2][9 * r + 7], l[2][9 * r + 8]); },
+     "@/sol_fac.sdk:3: la solución de «Facil 001» no respeta el 1 dado en la fila 2, columna 9", ""},
     {[](auto& l, auto) { std::swap(l[2][0], l[2][9]); }, "@/sol_med.sdk:3: la solución de «Medio 001» no es válida: la fila 1 repite el 8", ""},
     // Rows and columns each hold every digit, but the first box repeats the 2.
     {[](auto& l, auto) { l[2] = std::string("123456789234567891345678912456789123567891234678912345789123456891234567912345678"); },
@@ -122,7 +127,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     writeBytes(c.game / "medio.sdk", medio);
     EXPECT_EQ(c.run({"renovar"}), 1);
     EXPECT_EQ(readBytes(c.game / "medio.sdk"), medio);
-    for (const char* said : {"nuevos.txt:1: añadido como «Facil 031»", "nuevos.txt:3: añadido como «Facil 032»",
+    for (const char* said : {"nuevos.txt:1: añadido como «Facil 031» (qqwing lo califica EASY)", "nuevos.txt:3: añadido como «Facil 032»",
                              "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
                              "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
                              "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",

@@ -94,10 +94,8 @@ placed=$(xdotool getwindowgeometry "$wid")
 key F1
 check "F1 opens the help window" wait_for 5 window_of_width 730 >/dev/null
 side_by_side() {  # the main window where it was put; the help window level with it, just beside it, on the screen
-    [ "$(xdotool getwindowgeometry "$wid")" = "$placed" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    local left=$X right=$((X + WIDTH)) top=$Y
-    eval "$(xdotool getwindowgeometry --shell "$(window_of_width 730)")"
+    [ "$(xdotool getwindowgeometry "$wid")" = "$placed" ] && eval "$(xdotool getwindowgeometry --shell "$wid")" || return 1
+    local left=$X right=$((X + WIDTH)) top=$Y && eval "$(xdotool getwindowgeometry --shell "$(window_of_width 730)")"
     ((Y == top && (X >= right && X < right + 10 || X + WIDTH <= left && X + WIDTH > left - 10))) && ((X >= 0 && X + WIDTH <= 1600))
 }
 check "the help window beside the board" side_by_side

@@ -25,9 +25,7 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     for (const auto& [cell, typed, answer, failing, error, saved, asked] : cases) {
         writeFile("partida.sdk", {"antes"});
         game.cellFocusedByPlayer(cell);
-        ops.failing = failing;
-        ops.error = error;
-        ws.ended = false;
+        std::tie(ops.failing, ops.error, ws.ended) = std::tuple(failing, error, false);
         ws.asked.clear();
         paste(cell, typed);
         ws.answers = {answer};
@@ -46,10 +44,9 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
 // at start-up) only says so when asked to solve.
 TEST_F(GameTest, HelpPagesAndNoPuzzleToSolve)
 {
-    Game empty(ws);
-    empty.solucionar_sudoku_Click();
-    EXPECT_EQ(ws.asked, box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\"."));
+    Game(ws).solucionar_sudoku_Click();
     ws.folder = "/juego\\de \xf1u";
     game.metodos_Click();
-    EXPECT_EQ(ws.help, std::vector<std::string>{"file://" + ws.folder + "/data/resolucion.htm"});
+    EXPECT_EQ(ws.asked + ws.help.at(0), box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".")
+                                            + "file://" + ws.folder + "/data/resolucion.htm");
 }

@@ -15,8 +15,7 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
         EXPECT_EQ(game.idSudoku + board(), label + placed(puzzleLine(shift))) << r;
     }
     // The difficulty commands take effect at the next new game.
-    struct Choice { void (Game::*command)(); std::string code, status, marks; int shift; };
-    const Choice choices[] = {
+    const std::tuple<void (Game::*)(), std::string, std::string, std::string, int> choices[] = {
         {&Game::dificil_Click, "d", "Dificultad: Dificil, nueva partida para cambiar", "--x", 5},
         {&Game::medio_Click, "m", "Dificultad: Media, nueva partida para cambiar", "-x-", 4},
         {&Game::facil_Click, "f", "Dificultad: Facil, nueva partida para cambiar", "x--", 3},

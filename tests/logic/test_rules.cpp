@@ -24,9 +24,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         ws.cells[50].back = fondoError;  // a mark left by an earlier check stays, unless answered No
         for (auto [cell, d] : typed)
             cell == typed[0].first ? paste(cell, std::to_string(d)) : digit(cell, d);
-        ws.status = "antes";
-        ws.answers = {answer};
-        ws.asked.clear();
+        std::tie(ws.status, ws.answers, ws.asked) = std::tuple("antes", std::deque<Answer>{answer}, "");
         game.check_Click();
         EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked,
                   status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question)) << typed[0].first;
@@ -39,9 +37,8 @@ TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItR
     type(3, vk::Digit0 + 9);  // wrong
     type(5, 32, 6);           // cleared
     game.solucionar_sudoku_Click();
-    EXPECT_EQ(ws.status, "Sudoku Solucionado");
     const std::string corrected = with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c');
-    EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
+    EXPECT_EQ(ws.status + board(), "Sudoku Solucionado" + solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
 
     // The library may have changed since the puzzle was drawn: restart locks the given cells of
     // the line it reads, not those the board had.

@@ -5,8 +5,8 @@
 
 TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBackWithTheirLevel)
 {
-    support::writeBytes(folder.game("part~a1B2c3"), "left by a save cut short");
-    support::writeBytes(folder.game("part~a1B2c"), "not one of the game's");
+    for (const char* name : {"part~a1B2c3", "part~a1B2c"})  // left by a save cut short; not one of the game's
+        support::writeBytes(folder.game(name), name);
     type(81, vk::Digit0 + 3);
     ws.cells[5].back = fondoError;
     digit(37, 10);  // out of range: saved as an empty cell

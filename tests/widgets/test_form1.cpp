@@ -117,13 +117,9 @@ TEST_F(WidgetTest, MenuShortcutsFireFromACellAndToolbarButtonsShareTheMenuAction
 TEST_F(WidgetTest, AtStartEasyIsTickedAndEachToolbarButtonRunsItsCommand)
 {
     EXPECT_EQ(form->windowTitle() + form->statusLine()->text(), "Cuadrix!Bienbenido a Cuadrix! Todo listo para jugar");
-    const auto ticks = [this] {
-        return QString("%1%2%3").arg(form->menuItem("facil")->isChecked()).arg(form->menuItem("medio")->isChecked())
-            .arg(form->menuItem("dificil")->isChecked());
-    };
-    EXPECT_EQ(ticks(), "100");
+    EXPECT_TRUE(form->menuItem("facil")->isChecked());
     form->menuItem("medio")->trigger();
-    EXPECT_EQ(ticks(), "010");
+    EXPECT_TRUE(!form->menuItem("facil")->isChecked() && form->menuItem("medio")->isChecked() && !form->menuItem("dificil")->isChecked());
     QStringList seen;
     for (QAction* action : form->toolbar()->actions()) {
         if (auto* button = qobject_cast<QToolButton*>(form->toolbar()->widgetForAction(action))) {

@@ -24,8 +24,8 @@ TEST_F(WidgetTest, TheSplashShowsCentredOverTheBoardAndHidesAtTheSecondTick)
 {
     Form4* splash = form->splash();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return splash->isVisible(); }));
-    EXPECT_EQ(focusedCell(), 1) << "the splash leaves the focus in cell 1";
-    EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    // The splash leaves the focus in cell 1, in the centre of the screen.
+    EXPECT_TRUE(focusedCell() == 1 && splash->geometry().center() == QGuiApplication::primaryScreen()->geometry().center());
     EXPECT_TRUE(splash->Timer1()->isActive() && splash->Timer1()->interval() == 1000) << "two ticks of a second";
     QMetaObject::invokeMethod(splash->Timer1(), "timeout");
     EXPECT_TRUE(splash->isVisible());
@@ -45,8 +45,8 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     // Pages and their pictures are found in a folder whose name is not UTF-8.
     const std::string folder = std::filesystem::temp_directory_path().string() + "/cuadrix Espa\xf1" "a \\ #1";
     std::filesystem::create_directories(folder + "/data");
-    support::writeBytes(folder + "/data/reglas.htm", "<h1>Reglas</h1>");
-    support::writeBytes(folder + "/data/dibujo.png", "imagen");
+    for (const auto& [name, bytes] : {std::pair{"/data/reglas.htm", "<h1>Reglas</h1>"}, {"/data/dibujo.png", "imagen"}})
+        support::writeBytes(folder + name, bytes);
     form->showHelp("file://" + folder + "/data/reglas.htm");
     EXPECT_EQ(help->WebBrowser1()->toPlainText(), "Reglas");
     EXPECT_EQ(help->WebBrowser1()->loadResource(QTextDocument::ImageResource, QUrl("dibujo.png")), QByteArray("imagen"));
@@ -197,7 +197,7 @@ TEST_F(WidgetTest, EachWindowLooksAsRecorded)
             looks << menu->title() + ": " + (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString()
                                                  + (action->isChecked() ? " ticked" : ""));
     looks << QString("Toolbar1: pictures of %1x%2").arg(form->toolbar()->iconSize().width()).arg(form->toolbar()->iconSize().height());
-    for (const QSize& size : QApplication::windowIcon().availableSizes())
+    for (const QSize& size : QApplication::windowIcon().availableSizes())  // every size the launcher has
         looks << QString("window icon %1x%2").arg(size.width()).arg(size.height());
     for (QAction* action : form->toolbar()->actions())
         looks << "Toolbar1: " + (action->isSeparator() ? "-" : action->iconText() + QString(" %1 pictures").arg(action->icon().availableSizes().size()));
