@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <utility>
 
 const std::array<Level, 3>& levels()
@@ -77,12 +78,14 @@ SavePlace savedGamePlace(const std::string& dataFolder)
     return {std::string(home) + "/.local/share/cuadrix", "\\partida.sdk", true};
 }
 
-void makePrivateFolder(const std::string& folder)
+int makePrivateFolder(const std::string& folder)
 {
-    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
-        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST)
+            return errno;
+        struct stat st;
         if (slash == std::string::npos)
-            return;
+            return ::stat(folder.c_str(), &st) == 0 && st.st_uid == ::geteuid() && ::chmod(folder.c_str(), 0700) != 0 ? errno : 0;
     }
 }
 
@@ -115,6 +118,7 @@ std::string fileErrorText(int error)
     case EINTR: return "la operación se interrumpió";
     case kLineTooLong: return "tiene una línea de más de 16 MB";
     case kTwoByteText: return "está en UTF-16; guárdelo como texto de un byte por carácter";
+    case kCannotLock: return "este disco no permite bloquear ficheros";
     default: return "error del sistema número " + std::to_string(error);
     }
 }
@@ -124,12 +128,17 @@ std::string fileErrorText(int error)
 
 int openDataFile(const std::string& path, int& error)
 {
-    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // What is not a regular file is never opened (opening some devices does something); without O_NONBLOCK, a FIFO
+    // put in the file's place between the two looks would wait for a writer forever.
     struct stat st;
-    error = fd < 0 || ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? kNotRegularFile : 0;
+    const auto kind = [&st] { return S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? 0 : kNotRegularFile; };
+    int fd = ::stat(path.c_str(), &st) != 0 ? -1 : kind() ? -2 : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    error = fd == -2 ? kind() : fd < 0 || ::fstat(fd, &st) != 0 ? errno : kind();
     if (error && fd >= 0)
-        ::close(std::exchange(fd, -1));
+        ::close(fd);
+    if (error)
+        return -1;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -227,13 +236,42 @@ std::string linkTarget(const std::string& path)
     return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
 }
 
-// A temporary name is the start of the file's name, '~' and six random characters: no longer
-// than the file's own name when that has seven characters or more.
+// A temporary name is the start of the file's name, '~', four random letters or digits and two that check them with
+// the file's name: no longer than the file's own name when that has seven characters or more, and not one a player
+// would give a file by chance.
 std::string temporaryStem(const std::string& path)
 {
     const std::size_t slash = path.rfind('/') + 1;  // 0 without a slash
     const std::string name = path.substr(slash);
     return path.substr(0, slash) + name.substr(0, name.size() > 7 ? name.size() - 7 : 0) + "~";
+}
+
+const char kNameChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// The two check characters of four random ones, for the file at path.
+std::string checkOf(const std::string& path, const std::string& random)
+{
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : path.substr(path.rfind('/') + 1) + random)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return {kNameChars[hash % 62], kNameChars[hash / 62 % 62]};
+}
+
+std::string temporaryName(const std::string& path)
+{
+    static std::mt19937 generator(std::random_device{}());
+    std::string random(4, ' ');
+    for (char& c : random)
+        c = kNameChars[std::uniform_int_distribution<int>(0, 61)(generator)];
+    return temporaryStem(path) + random + checkOf(path, random);
+}
+
+bool isTemporaryName(const std::string& path, const std::string& name)
+{
+    const std::string stem = temporaryStem(path), prefix = stem.substr(stem.rfind('/') + 1);
+    return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
+        && std::all_of(name.end() - 6, name.end(), [](unsigned char c) { return std::isalnum(c); })
+        && name.compare(name.size() - 2, 2, checkOf(path, name.substr(name.size() - 6, 4))) == 0;
 }
 
 // Whether the descriptor is the file now at path.
@@ -282,10 +320,10 @@ FileOps& systemFileOps()
     return ops;
 }
 
-int createLockedFile(const std::string& path, int& error)
+int createLockedFile(const std::string& path, int& error, int mode)
 {
     for (;;) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         error = fd < 0 ? errno : 0;
         if (fd < 0 || lockMade(fd, path))
             return fd;
@@ -294,14 +332,17 @@ int createLockedFile(const std::string& path, int& error)
 
 int lockAbandoned(const std::string& path, int& error)
 {
-    // Never through a link, nor anything but a regular file: this program leaves neither.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // Never through a link, nor anything but a regular file of this user's with one name: this program leaves none.
+    // Open for writing where it can, as a disk that locks across the network needs it.
+    int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat st;
-    error = fd < 0                            ? errno
-        : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ? kNotRegularFile
-        : ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? EWOULDBLOCK
-        : !sameFile(fd, path)                 ? ENOENT
-                                              : 0;
+    error = fd < 0 ? errno
+        : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ? kNotRegularFile
+        : ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? (errno == EWOULDBLOCK ? EWOULDBLOCK : kCannotLock)
+        : !sameFile(fd, path) ? ENOENT
+                              : 0;
     if (error && fd >= 0)
         ::close(std::exchange(fd, -1));
     return fd;
@@ -309,17 +350,12 @@ int lockAbandoned(const std::string& path, int& error)
 
 std::vector<std::string> removeAbandonedTemporaries(const std::string& path)
 {
-    const std::string target = linkTarget(path), stem = temporaryStem(target), folder = folderOf(target);
-    const std::string prefix = stem.substr(stem.rfind('/') + 1);
+    const std::string target = linkTarget(path), folder = folderOf(target);
     std::vector<std::string> found, removed;
     if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
-                && std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
-                               [](unsigned char c) { return std::isalnum(c); }))
-                found.push_back(folder + "/" + name);
-        }
+        while (const dirent* entry = ::readdir(dir))
+            if (isTemporaryName(target, entry->d_name))
+                found.push_back(folder + "/" + entry->d_name);
         ::closedir(dir);
     }
     std::sort(found.begin(), found.end());
@@ -344,21 +380,20 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     removeAbandonedTemporaries(target);
 
     std::string temporary;
-    int fd;
-    do {
-        temporary = temporaryStem(target) + "XXXXXX";
-        if ((fd = ::mkostemp(temporary.data(), O_CLOEXEC)) < 0)
-            return errno;
-    } while (!lockMade(fd, temporary));
-    // The new file keeps the permissions of the one it replaces, or gets those of a new file: the owner's alone in a
-    // folder closed to everyone else.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    int fd, error = EEXIST;
+    for (int attempt = 0; error == EEXIST && attempt < 100; ++attempt)
+        fd = createLockedFile(temporary = temporaryName(target), error, 0666);
+    if (error)
+        return error;
+    // The new file keeps the permissions of the one it replaces, or gets those of a new file (the umask's): the
+    // owner's alone in a folder closed to everyone else.
     struct stat folder;
-    const bool privateFolder = ::stat(folderOf(target).c_str(), &folder) == 0 && (folder.st_mode & 077) == 0;
-    ::fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask & (privateFolder ? 0600 : 0666));
+    if (exists)
+        ::fchmod(fd, st.st_mode & 07777);
+    else if (::stat(folderOf(target).c_str(), &folder) == 0 && (folder.st_mode & 077) == 0)
+        ::fchmod(fd, 0600);
 
-    int error = ops.write(fd, bytes.data(), bytes.size());
+    error = ops.write(fd, bytes.data(), bytes.size());
     if (!error)
         error = ops.sync(fd);
     if (!error)

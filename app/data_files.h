@@ -50,8 +50,9 @@ struct SavePlace {
 // install, or a folder the player cannot write, keeps it in the player's own data folder: $XDG_DATA_HOME/cuadrix
 // (~/.local/share/cuadrix when XDG_DATA_HOME is unset or relative), partida.sdk.
 SavePlace savedGamePlace(const std::string& dataFolder);
-// Makes the folder and those above it that are missing, each for the owner alone (0700).
-void makePrivateFolder(const std::string& folder);
+// Makes the folder and those above it that are missing, each for the owner alone (0700), and closes the folder itself
+// to others when it is the user's. Returns 0 or the errno of what failed.
+int makePrivateFolder(const std::string& folder);
 inline const std::string partidaNom = "\\game\\partida.sdk";
 
 // ---------------------------------------------------------------------------
@@ -62,6 +63,7 @@ constexpr int kNotRegularFile = -1;  // a FIFO, a device or a socket
 constexpr int kLineTooLong = -2;     // a line longer than kMaxLine
 constexpr int kTooLarge = -3;        // a file read whole that is longer than kMaxLine
 constexpr int kTwoByteText = -4;     // text of two bytes a character (UTF-16), which the game cannot read
+constexpr int kCannotLock = -5;      // a disk that cannot lock files
 // Far above any line a data file needs, labels of a megabyte included, and any help page.
 constexpr std::size_t kMaxLine = std::size_t(16) << 20;
 
@@ -138,20 +140,24 @@ public:
 FileOps& systemFileOps();
 
 // Files a run of this program holds locked while it lasts (a temporary file being written, the marker of a change in
-// progress); the lock goes when the run ends, however it ends. createLockedFile makes a new one (-1 and error EEXIST
-// when one is there already); lockAbandoned opens one that no run holds any longer, as the file still at path
-// (-1 and error EWOULDBLOCK while a run holds it, or why it cannot be opened).
-int createLockedFile(const std::string& path, int& error);
+// progress); the lock goes when the run ends, however it ends. createLockedFile makes a new one with the mode given
+// (-1 and error EEXIST when one is there already). lockAbandoned opens one no run holds any longer, as the file still
+// at path; -1 and error EWOULDBLOCK while a run holds it, kCannotLock on a disk that cannot lock, kNotRegularFile for
+// what this program never leaves (a link, a FIFO, another user's file, one with more than one name), or why it
+// cannot be opened.
+int createLockedFile(const std::string& path, int& error, int mode);
 int lockAbandoned(const std::string& path, int& error);
 
 // Removes the temporary files beside path that replacements of path left behind when they were cut short: named as
-// this program names them, and no longer locked by the run that wrote them (a run holds its lock until the file is in
-// place, and a run that ends, however, lets it go). Returns those removed.
+// this program names them (with two characters that check the name), the user's own, and no longer locked by the run
+// that wrote them (a run holds its lock until the file is in place, and a run that ends, however, lets it go).
+// Returns those removed.
 std::vector<std::string> removeAbandonedTemporaries(const std::string& path);
 
 // Replaces the file at path (or, when path is a symbolic link, the regular file it leads to, never a device, FIFO or
 // socket) by bytes so that it always holds either its earlier content or the new one whole: a temporary file in the
-// same folder, named no longer than the file and locked while it is written, is flushed and renamed over it.
+// same folder (its name no longer than the file's when that has seven characters or more), locked while it is
+// written, is flushed and renamed over it.
 // Abandoned temporaries are removed first. A new file is the owner's alone (0600) in a folder closed to everyone else.
 // Returns 0 or the errno of the failed step (kNotRegularFile for a link to anything but a regular file).
 int writeFileAtomically(const std::string& path, const std::string& bytes, FileOps& ops);

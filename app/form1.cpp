@@ -177,8 +177,8 @@ void Form1::buildMenus()
     add(ayuda, {"acerca", "&Acerca de...", {}, &Game::acerca_Click});
 }
 
-// The toolbar's buttons, numbered from 1, each with its command, text and image; button 4 is a separator. A button is
-// its command's menu item, so both are one action with one shortcut.
+// The toolbar's buttons in order, each with its command, text and image, and the separator. A button is its command's
+// menu item, so both are one action with one shortcut.
 void Form1::buildToolbar(QWidget* clientArea)
 {
     // The toolbar ends 4 pixels above the board.
@@ -195,12 +195,14 @@ void Form1::buildToolbar(QWidget* clientArea)
         {&Game::solucionar_sudoku_Click, "Solucionar", "solucionar"},
     };
     for (const Button& b : buttons) {
-        const auto item = std::find_if(commandActions_.begin(), commandActions_.end(),
-                                       [&b](const auto& entry) { return entry.first == b.command; });
-        if (item == commandActions_.end()) {
+        if (!b.command) {
             Toolbar1->addSeparator();
             continue;
         }
+        const auto item = std::find_if(commandActions_.begin(), commandActions_.end(),
+                                       [&b](const auto& entry) { return entry.first == b.command; });
+        if (item == commandActions_.end())
+            continue;  // a command no menu item runs has no action to share
         QAction* action = item->second;
         action->setIcon(QIcon(QString(":/artwork/%1.png").arg(b.image)));
         action->setIconText(b.text);

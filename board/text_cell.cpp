@@ -17,6 +17,8 @@ TextCell::TextCell(int index, QWidget* parent)
 {
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
+    // A text dropped on a cell that has not the focus would never be committed: text comes by keys and pastes only.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TextCell::updateAccessibleName);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (onEdited)

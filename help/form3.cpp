@@ -19,18 +19,24 @@ void HelpView::showPage(const std::string& path)
     setSource(QUrl::fromEncoded(QByteArray::fromStdString(path.substr(slash + 1)).toPercentEncoding()));
 }
 
-// Pages, pictures and stylesheets on the disk are read as the game reads its files: a regular file only, without
-// waiting, 16 MB at most. A page that cannot be read says why; a picture or stylesheet that cannot is left out. The
-// program's own pictures come from its resources; nothing is read from anywhere else.
+// Pages, pictures and stylesheets are read from the help's own folder, by plain relative names, as the game reads
+// its files: a regular file only, without waiting, 16 MB at most for a page and all it shows. A page that cannot be
+// read says why; a picture or stylesheet that cannot is left out. The program's own pictures come from its resources;
+// nothing is read from anywhere else.
 QVariant HelpView::loadResource(int type, const QUrl& name)
 {
     if (name.scheme() == "qrc")
         return QTextBrowser::loadResource(type, name);
-    if (!name.isRelative() && !name.isLocalFile())
+    const QString relative = name.path();
+    if (!name.isRelative() || name.hasQuery() || relative.startsWith('/') || relative.split('/').contains(".."))
         return {};
-    const std::string path = name.isLocalFile() ? QFile::encodeName(name.toLocalFile()).toStdString()
-                                                : folder_ + "/" + QFile::encodeName(name.path()).toStdString();
-    const FileBytes file = readDataFile(path);
+    if (type == QTextDocument::HtmlResource)
+        budget_ = kMaxLine;
+    const std::string path = folder_ + "/" + QFile::encodeName(relative).toStdString();
+    FileBytes file = readDataFile(path);
+    if (!file.error && file.bytes.size() > budget_)
+        file.error = kTooLarge;
+    budget_ -= std::min(budget_, file.bytes.size());
     if (!file.error)
         return QByteArray::fromStdString(file.bytes);
     if (type != QTextDocument::HtmlResource)

@@ -17,7 +17,8 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    std::string folder_;  // of the page shown; the pages' relative links are read from there
+    std::string folder_;      // of the page shown; the pages' relative links are read from there
+    std::size_t budget_ = 0;  // what the page shown may still read, in bytes
 };
 
 // A window of its own, with no owner: the board stays usable and in sight beside it.

@@ -1,4 +1,5 @@
 // Putting a library puzzle on the board: the random draw, a named puzzle, new game and difficulty.
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -32,7 +33,8 @@ void Game::placePuzzleLine(const std::string& p)
 bool Game::nuevoSudoku(const std::string& dificultad)
 {
     const std::string path = dataPath(ws.programFolder(), levelOf(dificultad).libraryNom);
-    return placeRecord(readDrawnRecord(path, static_cast<int>(drawnRecords * random()) + 1), dificultad, path);
+    const int n = std::clamp(static_cast<int>(drawnRecords * random()) + 1, 1, drawnRecords);
+    return placeRecord(readDrawnRecord(path, n), dificultad, path);
 }
 
 // The puzzle whose label line equals label, from the library of a level.

@@ -32,9 +32,10 @@ void Game::cargar_sudoku_Click()
 bool Game::saveGame()
 {
     const SavePlace place = savedGamePlace(ws.programFolder());
-    if (place.privateFolder)
-        makePrivateFolder(place.Ruta);
-    return GuardarPartida(place.Ruta, place.Nom);
+    const int made = place.privateFolder ? makePrivateFolder(place.Ruta) : 0;
+    if (made)
+        message("No se ha podido guardar la partida en " + dataPath(place.Ruta, place.Nom) + ": " + fileErrorText(made) + ".");
+    return !made && GuardarPartida(place.Ruta, place.Nom);
 }
 
 // Writes label, difficulty and the 81 digits. An earlier saved game stays whole if this fails.

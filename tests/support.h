@@ -54,6 +54,8 @@ struct ProgramFolder {
         fs::remove_all(root, ignored);
     }
 
+    ProgramFolder(const ProgramFolder&) = delete;  // a copy's end would remove the folder under the other
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
     fs::path game(const std::string& file) const { return root / "game" / file; }
 };
 

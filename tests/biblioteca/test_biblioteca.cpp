@@ -187,7 +187,14 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     comprobar();
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(std::distance(fs::directory_iterator(c.game), {}), 6) << "the marker and the temporary file are gone";
+    // A marker that is not the tool's, or a link in a marker's place, is reported and left where it is.
+    writeBytes(c.game / "medio.sdk.cambio", "notas\r\n");
+    fs::create_symlink("facil.sdk", c.game / "dificil.sdk.cambio");
+    EXPECT_EQ(comprobar(), 1);
+    EXPECT_TRUE(fs::exists(c.game / "medio.sdk.cambio") && fs::is_symlink(c.game / "dificil.sdk.cambio"));
     for (const char* said : {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
+                             "@/medio.sdk.cambio no es un fichero de cuadrix-biblioteca",
+                             "no se puede comprobar el cambio que anota @/dificil.sdk.cambio: hay demasiados enlaces",
                              "cuadrix-biblioteca: borrado @/fa~", "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las "
                              "soluciones sin sudoku «Facil 031», que dejó un cambio interrumpido."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(said, c.game)));

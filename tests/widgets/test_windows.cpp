@@ -58,7 +58,8 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     const std::tuple<int, QUrl, QString> hostile[] = {
         {QTextDocument::StyleSheetResource, QUrl("estilo.css"), ""},
         {QTextDocument::StyleSheetResource, QUrl::fromLocalFile("/dev/zero"), ""},
-        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""},
+        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""}, {QTextDocument::ImageResource, QUrl("dibujo.png?1"), ""},
+        {QTextDocument::ImageResource, QUrl("../data/dibujo.png"), ""},
         {QTextDocument::HtmlResource, QUrl("tubo.htm"), at + "tubo.htm: no es un fichero normal."},
         {QTextDocument::HtmlResource, QUrl("grande.htm"), at + "grande.htm: es demasiado grande."},
     };
@@ -203,7 +204,7 @@ TEST_F(WidgetTest, EachWindowLooksAsRecorded)
         looks << "Toolbar1: " + (action->isSeparator() ? "-" : action->iconText() + QString(" %1 pictures").arg(action->icon().availableSizes().size()));
     QFile file(QT_TESTCASE_SOURCEDIR "/widgets/looks.txt");
     if (qEnvironmentVariableIsSet("CUADRIX_RECORD_LOOKS") && file.open(QIODevice::WriteOnly))
-        file.write((looks.join("\n") + "\n").toUtf8());
+        GTEST_SKIP() << "recorded: " << file.write((looks.join("\n") + "\n").toUtf8()) << " bytes";
     else if (file.open(QIODevice::ReadOnly))
         EXPECT_EQ(looks.join("\n") + "\n", QString::fromUtf8(file.readAll()));
     else

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <regex>
@@ -44,22 +45,95 @@ void endChange(const fs::path& folder, const Level& level, int marker)
     ::close(marker);
 }
 
-// A change of a level starts by making its marker, locked, and writing it: returns the marker's descriptor, or -1 and
-// why. It ends, once both files are whole (or were never touched), by removing the marker.
-int startChange(const fs::path& folder, const Level& level, const std::vector<std::string>& marked, FileOps& ops,
-                std::string& why)
+// A change of a level holds its marker from before it reads the files until both are written: startChange makes it,
+// empty and locked (-1 and why when it cannot, or another run holds one); markChange writes what the change will do,
+// just before its first write; endChange removes it.
+int startChange(const fs::path& folder, const Level& level, std::string& why)
 {
-    const std::string path = (folder / markerFile(level)).string(), bytes = crlf(marked);
+    const std::string path = (folder / markerFile(level)).string();
     int error;
-    const int marker = createLockedFile(path, error);
-    if (marker >= 0 && !(error = ops.write(marker, bytes.data(), bytes.size())))
-        error = ops.sync(marker);
-    if (error && marker >= 0)
-        endChange(folder, level, marker);
+    const int marker = createLockedFile(path, error, 0600);
     why = !error                ? ""
         : error == EEXIST ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " (" + path + ")"
                           : "no se puede escribir " + path + ": " + writeErrorText(error, path);
-    return error ? -1 : marker;
+    return marker;
+}
+
+std::string markChange(const fs::path& folder, const Level& level, int marker, const std::vector<std::string>& marked,
+                       FileOps& ops)
+{
+    const std::string path = (folder / markerFile(level)).string(), bytes = crlf(marked);
+    int error = ops.write(marker, bytes.data(), bytes.size());
+    if (!error)
+        error = ops.sync(marker);
+    return error ? "no se puede escribir " + path + ": " + writeErrorText(error, path) : "";
+}
+
+// The lines of a marker, read through its locked descriptor (on some disks closing any other descriptor of the file
+// lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty marker has no lines.
+std::optional<std::vector<std::string>> markerLines(int marker)
+{
+    std::string bytes(4096, '\0');
+    const ssize_t n = ::pread(marker, bytes.data(), bytes.size(), 0);
+    if (n < 0 || n == static_cast<ssize_t>(bytes.size()))
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(n));
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; at < bytes.size(); at = end + 2) {
+        if ((end = bytes.find("\r\n", at)) == std::string::npos)
+            return std::nullopt;
+        lines.push_back(bytes.substr(at, end - at));
+    }
+    if (!lines.empty() && lines[0] != kMarkerHeader)
+        return std::nullopt;
+    return lines;
+}
+
+// The body of appendPuzzles, with the marker held; undone is false when a write could not be undone.
+std::string appendHeld(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, FileOps& ops,
+                       int marker, bool& undone)
+{
+    const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
+    TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
+    if (lib.error == ENOENT && sol.error == ENOENT)
+        lib.lines = sol.lines = {level.header};
+    else if (!!lib.error || !!sol.error)
+        return "no se puede leer " + (!lib.error ? solPath : libPath).string() + ": "
+             + fileErrorText(!lib.error ? sol.error : lib.error);
+    else if (lib.lines.empty() || sol.lines.empty() || !lib.problems.empty() || !sol.problems.empty())
+        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level)
+             + " no están en el formato del juego";
+
+    std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
+    taken.insert(sol.lines.begin(), sol.lines.end());
+    // Numbering goes on from the highest label "<prefix> NNN" in the library.
+    const std::regex numbered(level.labelPrefix + std::string(" ([0-9]{1,9})"));
+    long next = 0;
+    std::smatch match;
+    for (std::size_t i : labelIndices(lib.lines))
+        if (std::regex_match(lib.lines[i], match, numbered))
+            next = std::max(next, std::stol(match[1]));
+    const bool newLevel = sol.lines.size() == 1 && lib.lines.size() == 1 && lib.error == ENOENT;
+    const std::string before = crlf(sol.lines);
+    std::vector<std::string> marked = {kMarkerHeader, newLevel ? kNewLevel : kAddedTo};
+    for (NewPuzzle& p : puzzles) {
+        char label[64];
+        do
+            std::snprintf(label, sizeof label, "%s %03ld", level.labelPrefix, ++next);
+        while (!taken.insert(label).second);
+        p.label = label;
+        marked.push_back(p.label);
+        lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
+        sol.lines.insert(sol.lines.end(), {p.label, p.solution});
+    }
+    // The solution file goes first, so the library never names a puzzle without a solution. When the library cannot
+    // be written, the solution file is put back as it was (or removed, when the change started the level).
+    std::string why = markChange(folder, level, marker, marked, ops);
+    if (why.empty())
+        why = write(solPath, sol.lines, ops);
+    if (why.empty() && !(why = write(libPath, lib.lines, ops)).empty())
+        undone = (newLevel ? ::unlink(solPath.c_str()) : writeFileAtomically(solPath.string(), before, ops)) == 0;
+    return why;
 }
 
 }  // namespace
@@ -322,75 +396,45 @@ std::map<std::string, std::string> puzzlesInFolder(const fs::path& folder, std::
 
 std::string appendPuzzles(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, FileOps& ops)
 {
-    const fs::path libPath = folder / libraryFile(level), solPath = folder / solutionFile(level);
-    TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
-    if (lib.error == ENOENT && sol.error == ENOENT)
-        lib.lines = sol.lines = {level.header};
-    else if (!!lib.error || !!sol.error)
-        return "no se puede leer " + (!lib.error ? solPath : libPath).string() + ": "
-             + fileErrorText(!lib.error ? sol.error : lib.error);
-    else if (lib.lines.empty() || sol.lines.empty() || !lib.problems.empty() || !sol.problems.empty())
-        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level)
-             + " no están en el formato del juego";
-
-    std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
-    taken.insert(sol.lines.begin(), sol.lines.end());
-    // Numbering goes on from the highest label "<prefix> NNN" in the library.
-    const std::regex numbered(level.labelPrefix + std::string(" ([0-9]{1,9})"));
-    long next = 0;
-    std::smatch match;
-    for (std::size_t i : labelIndices(lib.lines))
-        if (std::regex_match(lib.lines[i], match, numbered))
-            next = std::max(next, std::stol(match[1]));
-    const bool newLevel = sol.lines.size() == 1 && lib.lines.size() == 1 && lib.error == ENOENT;
-    const std::string before = crlf(sol.lines);
-    std::vector<std::string> marked = {kMarkerHeader, newLevel ? kNewLevel : kAddedTo};
-    for (NewPuzzle& p : puzzles) {
-        char label[64];
-        do
-            std::snprintf(label, sizeof label, "%s %03ld", level.labelPrefix, ++next);
-        while (!taken.insert(label).second);
-        p.label = label;
-        marked.push_back(p.label);
-        lib.lines.insert(lib.lines.end(), {p.label, p.puzzle});
-        sol.lines.insert(sol.lines.end(), {p.label, p.solution});
-    }
     std::string why;
-    const int marker = startChange(folder, level, marked, ops, why);
+    const int marker = startChange(folder, level, why);
     if (marker < 0)
         return why;
-    // The solution file goes first, so the library never names a puzzle without a solution. When the library cannot
-    // be written, the solution file is put back as it was (or removed, when the change started the level).
-    why = write(solPath, sol.lines, ops);
-    if (why.empty() && !(why = write(libPath, lib.lines, ops)).empty()
-        && (newLevel ? ::unlink(solPath.c_str()) : writeFileAtomically(solPath.string(), before, ops)) != 0) {
+    bool undone = true;
+    why = appendHeld(folder, level, puzzles, ops, marker, undone);
+    if (undone)
+        endChange(folder, level, marker);
+    else
         ::close(marker);  // the marker stays, for the next run to undo what is left
-        return why;
-    }
-    endChange(folder, level, marker);
     return why;
 }
 
 std::string moveDealtToEnd(const fs::path& folder, const Level& level, std::vector<std::string>& moved)
 {
+    std::string why;
+    const int marker = startChange(folder, level, why);
+    if (marker < 0)
+        return why;
     const fs::path libPath = folder / libraryFile(level);
     const TextFile lib = readTextFile(libPath);
     const std::vector<std::size_t> labels = labelIndices(lib.lines);
     if (lib.error)
-        return "no se puede leer " + libPath.string() + ": " + fileErrorText(lib.error);
-    if (labels.size() <= drawnRecords)
-        return libraryFile(level) + " no tiene más sudokus que los que se reparten";
-    const auto dealt = lib.lines.begin() + 1, rest = lib.lines.begin() + static_cast<long>(labels[drawnRecords]);
-    std::vector<std::string> lines(lib.lines.begin(), dealt);
-    lines.insert(lines.end(), rest, lib.lines.end());
-    lines.insert(lines.end(), dealt, rest);
-    for (std::size_t k = 0; k < drawnRecords; ++k)
-        moved.push_back(lib.lines[labels[k]]);
-    std::string why;
-    const int marker = startChange(folder, level, {kMarkerHeader, kAddedTo}, systemFileOps(), why);
-    if (marker < 0)
-        return why;
-    why = write(libPath, lines, systemFileOps());
+        why = "no se puede leer " + libPath.string() + ": " + fileErrorText(lib.error);
+    else if (!lib.problems.empty() || lib.lines.size() % 2 == 0)
+        why = libraryFile(level) + " no está en el formato del juego";
+    else if (labels.size() <= drawnRecords)
+        why = libraryFile(level) + " no tiene más sudokus que los que se reparten";
+    if (why.empty()) {
+        const auto dealt = lib.lines.begin() + 1, rest = lib.lines.begin() + static_cast<long>(labels[drawnRecords]);
+        std::vector<std::string> lines(lib.lines.begin(), dealt);
+        lines.insert(lines.end(), rest, lib.lines.end());
+        lines.insert(lines.end(), dealt, rest);
+        for (std::size_t k = 0; k < drawnRecords; ++k)
+            moved.push_back(lib.lines[labels[k]]);
+        why = markChange(folder, level, marker, {kMarkerHeader, kMoved}, systemFileOps());
+        if (why.empty())
+            why = write(libPath, lines, systemFileOps());
+    }
     endChange(folder, level, marker);
     return why;
 }
@@ -402,8 +446,10 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
     const std::string markerPath = (folder / markerFile(level)).string();
     int error;
     const int marker = lockAbandoned(markerPath, error);
-    if (error == EWOULDBLOCK) {
-        repair.blocked = "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " ahora";
+    if (marker < 0 && error != ENOENT) {
+        repair.blocked = error == EWOULDBLOCK ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " ahora"
+                       : "no se puede comprobar el cambio que anota " + markerPath + ": " + fileErrorText(error)
+                             + "; bórrelo si ningún cuadrix-biblioteca está cambiando " + libraryFile(level);
         return repair;
     }
     for (const fs::path& path : {solPath, libPath})
@@ -411,8 +457,15 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
             repair.done.push_back("borrado " + leftover + ", que dejó un cambio interrumpido");
     if (marker < 0)
         return repair;  // no change was cut short
-    const TextFile mark = readTextFile(markerPath), lib = readTextFile(libPath), sol = readTextFile(solPath);
-    std::vector<std::string> labels(mark.lines.size() > 2 ? mark.lines.begin() + 2 : mark.lines.end(), mark.lines.end());
+    const std::optional<std::vector<std::string>> read = markerLines(marker);
+    if (!read) {
+        repair.blocked = markerPath + " no es un fichero de cuadrix-biblioteca; bórrelo si no es de nadie";
+        ::close(marker);
+        return repair;
+    }
+    const std::vector<std::string>& mark = *read;
+    const TextFile lib = readTextFile(libPath), sol = readTextFile(solPath);
+    const std::vector<std::string> labels(mark.size() > 2 ? mark.begin() + 2 : mark.end(), mark.end());
     std::set<std::string> inLibrary;
     for (std::size_t i : labelIndices(lib.lines))
         inLibrary.insert(lib.lines[i]);
@@ -424,12 +477,9 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
     bool added = sol.problems.empty() && kept % 2 == 1;
     for (std::size_t k = 0; added && k < labels.size(); ++k)
         added = sol.lines[kept + 2 * k] == labels[k];
-    const bool newLevel = mark.lines.size() > 1 && mark.lines[1] == kNewLevel;
+    const bool newLevel = mark.size() > 1 && mark[1] == kNewLevel;
     const std::set<std::string> inSolutions(sol.lines.begin(), sol.lines.end());
-    std::string undo;
-    if (!mark.lines.empty() && mark.lines[0] != kMarkerHeader) {
-        repair.blocked = markerPath + " no es un fichero de cuadrix-biblioteca; bórrelo si no es de nadie";
-    } else if (mark.lines.size() < 2 || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
+    if (mark.size() < 2 || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
         // Cut short before its first write, or after its last: nothing of the files to undo.
     } else if (count(inLibrary) == 0 && added && (!newLevel || (kept == 1 && lib.error == ENOENT))) {
         error = newLevel ? (::unlink(solPath.c_str()) == 0 ? 0 : errno)
@@ -438,7 +488,7 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
         std::string quoted;
         for (const std::string& label : labels)
             quoted += (quoted.empty() ? "" : ", ") + guillemets(label);
-        undo = " de " + solPath.string() + " las soluciones sin sudoku " + quoted;
+        const std::string undo = " de " + solPath.string() + " las soluciones sin sudoku " + quoted;
         repair.done.push_back(error ? "no se pueden quitar" + undo + ": " + writeErrorText(error, solPath.string())
                                     : "quitadas" + undo + ", que dejó un cambio interrumpido");
         if (error)

@@ -80,13 +80,15 @@ struct NewPuzzle {
     std::string label;  // chosen by appendPuzzles
 };
 
-// A change of a level is recorded before it starts in a marker beside the library, "facil.sdk.cambio": its first
-// line, whether the change starts the level or adds to it, and the labels it adds. The run holds the marker locked
-// and removes it once both files are written, so a marker no run holds proves a change cut short, and what it left.
+// A change of a level is recorded in a marker beside the library, "facil.sdk.cambio", made before the change reads
+// the files: its first line, whether the change starts the level, adds to it or moves its dealt puzzles, and the
+// labels it adds. The run holds the marker locked and removes it once both files are written, so a marker no run holds
+// proves a change cut short, and what it left.
 inline std::string markerFile(const Level& level) { return libraryFile(level) + ".cambio"; }
 inline const std::string kMarkerHeader = "cuadrix-biblioteca: cambio en curso";
 inline const std::string kNewLevel = "nivel nuevo";
 inline const std::string kAddedTo = "sudokus añadidos";
+inline const std::string kMoved = "sudokus repartidos pasados al final";
 
 // Gives each puzzle a label continuing the level's numbering, not equal to any line of either file, and appends label
 // and puzzle to the library and label and solution to the solution file. Each file is replaced whole, the solution
