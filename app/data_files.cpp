@@ -380,7 +380,7 @@ int writeFileAtomically(const std::string& path, const std::string& bytes, FileO
     removeAbandonedTemporaries(target);
 
     std::string temporary;
-    int fd, error = EEXIST;
+    int fd = -1, error = EEXIST;
     for (int attempt = 0; error == EEXIST && attempt < 100; ++attempt)
         fd = createLockedFile(temporary = temporaryName(target), error, 0666);
     if (error)
