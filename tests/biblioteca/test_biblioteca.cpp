@@ -40,7 +40,9 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
     {[](auto& l, auto) { l[59] = "Medio 031"; }, "@/medio.sdk:60: falta la solución de «Medio 031»", ""},
     {[](auto& l, auto) { std::swap(l[2][79], l[2][80]); },
      "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida: la columna 8 repite", ""},
-    {[](auto& l, auto) { l[5] += "\n"; }, "@/sol_fac.sdk:6: la línea termina en LF sin CR", ""},
+    {[](auto& l, auto) { l[5] += "\n" + l[6] + "\n" + l[7] + "\n" + l[8]; l.erase(l.begin() + 6, l.begin() + 9); },
+     "@/sol_fac.sdk:6: la línea termina en LF sin CR (y 2 líneas más)", ""},
+    {[](auto& l, auto) { l[59] = "Medio 099"; }, "@/sol_med.sdk:60: la etiqueta «Medio 099» no está en medio.sdk", ""},
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
     {[](auto& l, auto) { l[4] = l[2]; }, "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»", ""},
     {[](auto& l, auto) { l[0] = "Medio 001"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
@@ -128,8 +130,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     EXPECT_EQ(c.run({"renovar"}), 1);
     EXPECT_EQ(readBytes(c.game / "medio.sdk"), medio);
     for (const char* said : {"nuevos.txt:1: añadido como «Facil 031» (qqwing lo califica EASY)", "nuevos.txt:3: añadido como «Facil 032»",
-                             "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
-                             "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
+                             "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)", "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
                              "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",
                              "dificultad no válida: \"F\" (use f, m o d)", "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
                              "Pasan al final de dificil.sdk: «Dificil 001» «Dificil 002»."})

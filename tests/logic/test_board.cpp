@@ -7,10 +7,9 @@
 TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACellRefused)
 {
     const std::tuple<int, int, int, const char*> moves[] = {
-        {1, vk::Left, 9, "6"},   {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"}, {9, vk::Right, 1, "6"},
-        {81, vk::Right, 73, "6"}, {1, vk::Up, 73, "6"},   {9, vk::Up, 81, "6"},    {10, vk::Up, 1, "6"},
-        {73, vk::Down, 1, "6"},  {81, vk::Down, 9, "6"},  {72, vk::Down, 81, "6"}, {41, vk::Down, 50, "9"},
-        {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
+        {1, vk::Left, 9, "6"}, {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"}, {9, vk::Right, 1, "6"}, {81, vk::Right, 73, "6"},
+        {1, vk::Up, 73, "6"}, {9, vk::Up, 81, "6"}, {10, vk::Up, 1, "6"}, {73, vk::Down, 1, "6"}, {81, vk::Down, 9, "6"},
+        {72, vk::Down, 81, "6"}, {41, vk::Down, 50, "9"}, {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
     };
     for (auto [from, key, to, text] : moves) {
         ws.asked.clear();

@@ -1,5 +1,8 @@
 // Save and load: the bytes of partida.sdk and the game they bring back.
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <csignal>
 
 #include "tests/logic/game_fixture.h"
 
@@ -95,11 +98,11 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
     support::writeBytes(folder.root / "otro/game", "");
     // What partida.sdk is: a link to it, or a folder (""); game/ is a file in the program folder otro.
     const std::pair<std::string, std::string> places[] = {
+        {"otro", "@/otro/game/partida.sdk: una parte de la ruta no es una carpeta."},
         {"../otro/tubo", "@/game/partida.sdk: no es un fichero normal."},
         {"../nada/partida.sdk", "@/game/partida.sdk: la carpeta @/nada no existe."},
         {"", "@/game/partida.sdk: es una carpeta."},
         {"../otro/" + std::string(300, 'x') + "/p", "@/game/partida.sdk: el nombre es demasiado largo."},
-        {"otro", "@/otro/game/partida.sdk: una parte de la ruta no es una carpeta."},
     };
     for (const auto& [link, cause] : places) {
         link.empty() ? (void)fs::create_directory(folder.game("partida.sdk")) : fs::create_symlink(link, folder.game("partida.sdk"));
@@ -111,4 +114,22 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
         EXPECT_TRUE(fs::is_fifo(folder.root / "otro/tubo"));
         fs::remove_all(folder.game("partida.sdk"));
     }
+    // A folder is no saved game to load; a save beyond the file-size limit fails with its cause, and the game goes on.
+    fs::create_directory(folder.game("partida.sdk"));
+    ws.asked.clear();
+    game.cargar_sudoku_Click();
+    EXPECT_EQ(ws.asked, box(support::inGame("No se puede leer la partida guardada @/game/partida.sdk: es una carpeta.", folder.root)));
+    fs::remove(folder.game("partida.sdk"));
+    const pid_t child = ::fork();
+    if (child == 0) {  // under a limit of 64 bytes, whose signal the game ignores
+        const rlimit small{64, 64};
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ws.asked.clear();
+        game.guardar_sudoku_Click();
+        ::_exit(ws.asked == box(support::inGame("No se ha podido guardar la partida en @/game/partida.sdk: supera el tamaño "
+                                                "de fichero que este sistema permite.", folder.root)) ? 0 : 1);
+    }
+    int status = -1;
+    EXPECT_TRUE(::waitpid(child, &status, 0) == child && status == 0);
 }
