@@ -99,11 +99,12 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
 TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 {
     ShippedCopy c;
-    // The first easy puzzle with rows 1 and 2 exchanged, then with rows 2 and 3: both new; and the puzzle itself.
+    // After a byte-order mark, the first easy puzzle with rows 1 and 2 exchanged, then with rows 2 and 3: both new; and the
+    // puzzle itself.
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
     std::string dotted = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
     std::replace(dotted.begin(), dotted.end(), '0', '.');
-    writeBytes(c.root / "nuevos.txt", crlf({dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p,
+    writeBytes(c.root / "nuevos.txt", crlf({"\xEF\xBB\xBF" + dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p,
                                             "1x" + p.substr(2)}));
     EXPECT_EQ(c.run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
     EXPECT_EQ(c.run({"comprobar", c.game.string()}), 0);

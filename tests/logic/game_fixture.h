@@ -60,11 +60,10 @@ inline std::string box(const std::string& prompt, const std::string& buttons = "
 // The game's file operations, of which one step can fail with error: 0 the write, 1 the flush, 2 the rename.
 // It counts the flushes.
 struct FailingOps : SystemFileOps {
-    using Sys = SystemFileOps;
     int failing = -1, error = 0, syncs = 0;
-    int write(int fd, const char* p, std::size_t n) override { return failing ? Sys::write(fd, p, n) : error; }
-    int sync(int fd) override { return ++syncs, failing == 1 ? error : Sys::sync(fd); }
-    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? error : Sys::rename(a, b); }
+    int write(int fd, const char* p, std::size_t n) override { return failing ? SystemFileOps::write(fd, p, n) : error; }
+    int sync(int fd) override { return ++syncs, failing == 1 ? error : SystemFileOps::sync(fd); }
+    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? error : SystemFileOps::rename(a, b); }
 };
 
 class GameTest : public ::testing::Test {

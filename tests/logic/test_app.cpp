@@ -25,10 +25,8 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     for (const auto& [cell, typed, answer, failing, error, saved, asked] : cases) {
         writeFile("partida.sdk", {"antes"});
         game.cellFocusedByPlayer(cell);
-        std::tie(ops.failing, ops.error, ws.ended) = std::tuple(failing, error, false);
-        ws.asked.clear();
+        std::tie(ops.failing, ops.error, ws.ended, ws.asked, ws.answers) = std::tuple(failing, error, false, "", std::deque{answer});
         paste(cell, typed);
-        ws.answers = {answer};
         int cancel = 0;
         game.Form_QueryUnload(cancel);
         // Staying open: cancel and salidaCancelada 1; else the program ends.

@@ -118,7 +118,8 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
     fs::create_directory(folder.game("partida.sdk"));
     ws.asked.clear();
     game.cargar_sudoku_Click();
-    EXPECT_EQ(ws.asked, box(support::inGame("No se puede leer la partida guardada @/game/partida.sdk: es una carpeta.", folder.root)));
+    EXPECT_EQ(ws.asked + ws.status, box(support::inGame("No se puede leer la partida guardada @/game/partida.sdk: es una carpeta.",
+                                                        folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
     fs::remove(folder.game("partida.sdk"));
     const pid_t child = ::fork();
     if (child == 0) {  // under a limit of 64 bytes, whose signal the game ignores
