@@ -21,6 +21,7 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
         {7, "5", Answer::Yes, 1, EIO, 0, ask + box(failed + "error de lectura o escritura en el disco" + kept)},
         {7, "5", Answer::Yes, 2, EXDEV, 0, ask + box(failed + "el fichero temporal quedó en otro disco" + kept)},
         {7, "5", Answer::Yes, 2, EACCES, 0, ask + box(failed + "no hay permiso" + kept)},
+        {7, "5", Answer::Yes, 0, EPERM, 0, ask + box(failed + "no hay permiso" + kept)},
     };
     for (const auto& [cell, typed, answer, failing, error, saved, asked] : cases) {
         writeFile("partida.sdk", {"antes"});
