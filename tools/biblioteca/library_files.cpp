@@ -295,6 +295,16 @@ void checkLabels(const std::string& file, const std::vector<std::string>& lines,
     }
 }
 
+// Problems in the order of their files, each file's in line order.
+void sortProblems(std::vector<Problem>& problems, const std::vector<std::string>& files)
+{
+    const auto place = [&](const Problem& p) {
+        return std::make_pair(std::find(files.begin(), files.end(), p.file) - files.begin(), p.line);
+    };
+    std::stable_sort(problems.begin(), problems.end(),
+                     [&](const Problem& a, const Problem& b) { return place(a) < place(b); });
+}
+
 }  // namespace
 
 Report checkLevel(const fs::path& folder, const Level& level)
@@ -348,10 +358,7 @@ Report checkLevel(const fs::path& folder, const Level& level)
     for (std::size_t j : labelIndices(sol.lines))
         if (!libraryLabels.count(sol.lines[j]))
             add(problems, solName, j, "la etiqueta " + guillemets(sol.lines[j]) + " no está en " + libraryFile(level));
-    // The library's problems first, each file's in line order.
-    std::stable_sort(problems.begin(), problems.end(), [&](const Problem& a, const Problem& b) {
-        return std::make_pair(a.file != libName, a.line) < std::make_pair(b.file != libName, b.line);
-    });
+    sortProblems(problems, {libName, solName});
     return report;
 }
 
@@ -369,6 +376,10 @@ Report checkFolder(const fs::path& folder)
                                            + std::to_string(drawnRecords) + " primeros"});
     }
     puzzlesInFolder(folder, &report.problems);  // the same puzzle twice, in one library or in two
+    std::vector<std::string> files;
+    for (const Level& level : levels())
+        files.insert(files.end(), {(folder / libraryFile(level)).string(), (folder / solutionFile(level)).string()});
+    sortProblems(report.problems, files);
     return report;
 }
 
