@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -270,7 +269,6 @@ bool isTemporaryName(const std::string& path, const std::string& name)
 {
     const std::string stem = temporaryStem(path), prefix = stem.substr(stem.rfind('/') + 1);
     return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
-        && std::all_of(name.end() - 6, name.end(), [](unsigned char c) { return std::isalnum(c); })
         && name.compare(name.size() - 2, 2, checkOf(path, name.substr(name.size() - 6, 4))) == 0;
 }
 
