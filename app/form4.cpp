@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <utility>
 
 #include "app/window_look.h"
 #include "app/splash.h"
@@ -70,7 +69,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
 
 void Form4::showNow()
 {
-    if (!std::exchange(showPending_, false))
+    if (!showPending_)
         return;
     if (!findChild<QLabel*>("Label1"))
         buildContents();
