@@ -24,8 +24,8 @@ LibraryResult stopped(const LineReader& reader, LibraryError ended)
     return reader.error() ? failure(LibraryError::Unreadable, reader.error()) : failure(ended);
 }
 
-// Reads the line that follows a label, at line, and checks it.
-LibraryResult digitLineAfter(LineReader& reader, std::string label, int line)
+// Reads the line that follows a label and checks it.
+LibraryResult digitLineAfter(LineReader& reader, std::string label)
 {
     LibraryResult result;
     auto digits = reader.next();
@@ -35,7 +35,6 @@ LibraryResult digitLineAfter(LineReader& reader, std::string label, int line)
         result.error = LibraryError::Damaged;
     result.label = std::move(label);
     result.digits = digits.value_or("");
-    result.line = line;
     return result;
 }
 
@@ -60,7 +59,7 @@ LibraryResult readDrawnRecord(const std::string& path, int n)
         auto label = reader.next();
         if (!label)
             return stopped(reader, LibraryError::Damaged);
-        LibraryResult record = digitLineAfter(reader, std::move(*label), 2 * k);
+        LibraryResult record = digitLineAfter(reader, std::move(*label));
         if (!record)
             return record;
         if (k == n)
@@ -73,8 +72,11 @@ LibraryResult findRecord(const std::string& path, const std::string& label, KeyL
 {
     LineReader reader(path);
     for (int line = 1; auto text = reader.next(); ++line)
-        if ((compared == KeyLines::Every || isLabelLine(line)) && *text == label)
-            return digitLineAfter(reader, std::move(*text), line);
+        if ((compared == KeyLines::Every || isLabelLine(line)) && *text == label) {
+            LibraryResult record = digitLineAfter(reader, std::move(*text));
+            record.line = line;
+            return record;
+        }
     return stopped(reader, LibraryError::LabelNotFound);
 }
 

@@ -27,7 +27,7 @@ struct LibraryResult {
     int cause = 0;  // for Unreadable: an errno value or kNotRegularFile
     std::string label;
     std::string digits;  // the line after the label, as read; its first 81 characters are digits unless Damaged
-    int line = 0;        // the label's line
+    int line = 0;        // the label's line, when found by its label
     explicit operator bool() const { return error == LibraryError::None; }
 };
 
