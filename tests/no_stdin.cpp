@@ -1,0 +1,6 @@
+// The game may be started with no standard input. The tests run so too, so a file the game opens may get descriptor 0.
+#include <unistd.h>
+
+namespace {
+[[maybe_unused]] const int closedStdin = ::close(0);
+}
