@@ -72,9 +72,10 @@ window_of_width() {
 }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
-"$folder/cuadrix" 2>"$work/stderr" &
+CUADRIX_TRACE=1 "$folder/cuadrix" 2>"$work/stderr" &
 game=$! pids+=($game)
 check "the main window appears and the splash goes" wait_for 8 one_window
+check "the trace tells when the board's last cell was first painted" grep -q '^cuadrix-trace painted [0-9]' "$work/stderr"
 wid=$(window_of_width 474)
 
 # Right and 7 write into cell 2, whose 7 the save writes; Down, 9 and Left leave a 9 in cell 11 that the load takes
