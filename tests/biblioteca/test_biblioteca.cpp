@@ -176,6 +176,12 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     fs::create_directory(c.root / "vacia");
     biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing);
     EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
+    // A solution file without its library starts no level: it is left as it was.
+    fs::copy_file(c.game / "sol_fac.sdk", c.root / "vacia" / "sol_fac.sdk");
+    SystemFileOps plain;
+    EXPECT_EQ(biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, plain),
+              inGame("no se puede leer @/vacia/facil.sdk: no existe", c.root));
+    EXPECT_EQ(readBytes(c.root / "vacia" / "sol_fac.sdk"), solutions);
     const pid_t child = ::fork();
     if (child == 0)
         ::_exit(biblioteca::appendPuzzles(c.game, levels()[0], added, held).empty() ? 0 : 1);
