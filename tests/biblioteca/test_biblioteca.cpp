@@ -25,8 +25,9 @@ using namespace support;
 struct ShippedCopy : ProgramFolder {
     const fs::path game = root / "game";
     std::ostringstream out;  // all the tool has said, errors included
+    FakeWindowSystem ws;     // for a game played from the copy
 
-    ShippedCopy() : ProgramFolder("biblioteca") { fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive); }
+    ShippedCopy() : ProgramFolder("biblioteca") { fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive); ws.folder = root.string(); }
     // The tool's exit code, on the copy unless --carpeta or a folder to check says otherwise.
     int run(const std::vector<std::string>& args) { return biblioteca::run(args, out, out, game); }
 };
@@ -87,15 +88,12 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
             writeBytes(file, crlf(lines));
         EXPECT_EQ(c.run({"comprobar", c.game.string()}), 1);
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(where, c.game)));
-        FakeWindowSystem ws;
-        Game g(ws);
-        ws.folder = c.root.string();
+        Game g(c.ws);
         g.nuevo_sudoku_Click();
-        EXPECT_EQ(ws.asked, (*box ? "Cuadrix!|OK|" : "") + inGame(box, c.game));
+        EXPECT_EQ(c.ws.asked, (*box ? "Cuadrix!|OK|" : "") + inGame(box, c.game));
     }
 }
 
-// An import and a generation add puzzles that comprobar finds in order.
 // An import (an empty cell written '.' or '0', comments and repeats), a generation and the tool's exit codes.
 TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 {
@@ -119,14 +117,12 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     // renovar: new games deal the next puzzles, and a game saved on a puzzle moved to the end still loads.
     EXPECT_EQ(c.run({"renovar", "--dificultad=f"}), 0);
     writeBytes(c.game / "partida.sdk", crlf({"Facil 002", "f", std::string(81, '0')}));
-    FakeWindowSystem ws;
-    Game game(ws);
-    ws.folder = c.root.string();
+    Game game(c.ws);
     game.random = [] { return 0.99; };
     game.nuevo_sudoku_Click();
     EXPECT_EQ(game.idSudoku, "Facil 004");
     game.cargar_sudoku_Click();
-    EXPECT_EQ(game.idSudoku + ws.asked, "Facil 002");
+    EXPECT_EQ(game.idSudoku + c.ws.asked, "Facil 002");
     const std::string medio = readBytes(c.game / "medio.sdk") + "Medio 031\r\n";  // a label with no puzzle after it
     writeBytes(c.game / "medio.sdk", medio);
     EXPECT_EQ(c.run({"renovar"}), 1);
@@ -178,8 +174,7 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
     // A solution file without its library starts no level: it is left as it was.
     fs::copy_file(c.game / "sol_fac.sdk", c.root / "vacia" / "sol_fac.sdk");
-    SystemFileOps plain;
-    EXPECT_EQ(biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, plain),
+    EXPECT_EQ(biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing),
               inGame("no se puede leer @/vacia/facil.sdk: no existe", c.root));
     EXPECT_EQ(readBytes(c.root / "vacia" / "sol_fac.sdk"), solutions);
     const pid_t child = ::fork();
