@@ -141,12 +141,11 @@ int openDataFile(const std::string& path, int& error)
     return fd;
 }
 
-FileBytes readDataFile(const std::string& path)
+FileBytes readOpenFile(int fd)
 {
     FileBytes file;
-    const int fd = openDataFile(path, file.error);
     char buffer[1 << 16];
-    for (ssize_t n = 1; fd >= 0 && n != 0 && !file.error;) {
+    for (ssize_t n = 1; n != 0 && !file.error;) {
         n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno != EINTR)
             file.error = errno;
@@ -155,10 +154,19 @@ FileBytes readDataFile(const std::string& path)
         else if (n > 0)
             file.bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    if (fd >= 0)
-        ::close(fd);
     if (file.error)
         file.bytes.clear();
+    return file;
+}
+
+FileBytes readDataFile(const std::string& path)
+{
+    int error;
+    const int fd = openDataFile(path, error);
+    if (fd < 0)
+        return {"", error};
+    FileBytes file = readOpenFile(fd);
+    ::close(fd);
     return file;
 }
 

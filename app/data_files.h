@@ -74,12 +74,14 @@ std::string fileErrorText(int error);
 // Returns the descriptor, or -1 with error set.
 int openDataFile(const std::string& path, int& error);
 
-// A data file read whole, opened as above, up to kMaxLine bytes.
+// A data file read whole, opened as above, up to kMaxLine bytes (kTooLarge beyond).
 struct FileBytes {
     std::string bytes;
     int error = 0;
 };
 FileBytes readDataFile(const std::string& path);
+// The rest of a file already open, from where it stands, as readDataFile reads.
+FileBytes readOpenFile(int fd);
 
 // Reads a file one line at a time: a line ends at LF, and a CR before the LF is dropped.
 // Only a regular file is opened, without waiting; bytes are kept as they are.

@@ -69,15 +69,13 @@ std::string markChange(const fs::path& folder, const Level& level, int marker, c
     return error ? "no se puede escribir " + path + ": " + writeErrorText(error, path) : "";
 }
 
-// The lines of a marker, read through its locked descriptor (on some disks closing any other descriptor of the file
-// lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty marker has no lines.
+// The lines of a marker, read whole through its locked descriptor, just opened (on some disks closing any other
+// descriptor of the file lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty marker has no lines.
 std::optional<std::vector<std::string>> markerLines(int marker)
 {
-    std::string bytes(4096, '\0');
-    const ssize_t n = ::pread(marker, bytes.data(), bytes.size(), 0);
-    if (n < 0 || n == static_cast<ssize_t>(bytes.size()))
+    const auto [bytes, error] = readOpenFile(marker);
+    if (error)
         return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(n));
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; at < bytes.size(); at = end + 2) {
         if ((end = bytes.find("\r\n", at)) == std::string::npos)
