@@ -192,6 +192,13 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     EXPECT_EQ(readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk"), library + during);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
+    // While the library cannot be read, nothing is undone.
+    fs::rename(c.game / "facil.sdk", c.root / "facil.sdk");
+    ::mkfifo((c.game / "facil.sdk").c_str(), 0600);
+    comprobar();
+    EXPECT_EQ(readBytes(c.game / "sol_fac.sdk"), during);
+    fs::remove(c.game / "facil.sdk");
+    fs::rename(c.root / "facil.sdk", c.game / "facil.sdk");
     comprobar();
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(std::distance(fs::directory_iterator(c.game), {}), 6) << "the marker and the temporary file are gone";
@@ -203,7 +210,8 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     for (const char* said : {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
                              "@/medio.sdk.cambio no es un fichero de cuadrix-biblioteca",
                              "no se puede comprobar el cambio que anota @/dificil.sdk.cambio: hay demasiados enlaces",
-                             "cuadrix-biblioteca: borrado @/fa~",
+                             "no se puede deshacer el cambio interrumpido que anota @/facil.sdk.cambio: no se puede leer "
+                             "@/facil.sdk: no es un fichero normal", "cuadrix-biblioteca: borrado @/fa~",
                              "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», «Facil 032»",
                              "«Facil 430», que dejó un cambio interrumpido."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(said, c.game)));

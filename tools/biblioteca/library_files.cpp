@@ -488,7 +488,13 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
         added = sol.lines[kept + 2 * k] == labels[k];
     const bool newLevel = mark.size() > 1 && mark[1] == kNewLevel;
     const std::set<std::string> inSolutions(sol.lines.begin(), sol.lines.end());
-    if (mark.size() < 2 || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
+    // A file that cannot be read tells nothing of what the change did, nor does a missing library of a level that had one.
+    const auto unreadable = [newLevel](const TextFile& file) { return file.error && !(newLevel && file.error == ENOENT); };
+    const bool solUnread = unreadable(sol);
+    if (!labels.empty() && (solUnread || unreadable(lib))) {
+        repair.blocked = "no se puede deshacer el cambio interrumpido que anota " + markerPath + ": no se puede leer "
+                       + (solUnread ? solPath : libPath).string() + ": " + fileErrorText((solUnread ? sol : lib).error);
+    } else if (labels.empty() || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
         // Cut short before its first write, or after its last: nothing of the files to undo.
     } else if (count(inLibrary) == 0 && added && (!newLevel || (kept == 1 && lib.error == ENOENT))) {
         error = newLevel ? (::unlink(solPath.c_str()) == 0 ? 0 : errno)
