@@ -339,11 +339,16 @@ int createLockedFile(const std::string& path, int& error, int mode)
 int lockAbandoned(const std::string& path, int& error)
 {
     // Never through a link, nor anything but a regular file of this user's with one name: this program leaves none.
+    // What is neither a regular file nor a link is not even opened (opening some devices does something).
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
+        error = kNotRegularFile;
+        return -1;
+    }
     // Open for writing where it can, as a disk that locks across the network needs it.
     int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == EACCES)
         fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    struct stat st;
     error = fd < 0 ? errno
         : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ? kNotRegularFile
         : ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? (errno == EWOULDBLOCK ? EWOULDBLOCK : kCannotLock)
