@@ -37,9 +37,8 @@ TEST(Reliability, TwoGamesSavingAtOnceAndKilledAtAnyMomentLeaveOneOfTheTwoWhole)
         for (int n = 0; n < 2; ++n) {
             game.idSudoku = labels[n];
             if ((children[n] = ::fork()) == 0)
-                while (game.GuardarPartida(folder.root.string(), partidaNom)) {}
-            if (children[n] == 0)
-                ::_exit(1);
+                for (;;)  // saves until killed
+                    game.GuardarPartida(folder.root.string(), partidaNom);
         }
         ::usleep(static_cast<useconds_t>(std::rand() % (4000 + 20 * round)));
         for (pid_t child : children) {
