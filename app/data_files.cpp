@@ -243,8 +243,8 @@ std::string linkTarget(const std::string& path)
     return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
 }
 
-// A temporary name is the start of the file's name, '~', four random letters or digits and two that check them with
-// the file's name: no longer than the file's own name when that has seven characters or more, and not one a player
+// A temporary name is the start of the file's name, '~', two random letters or digits and four that check them with
+// the file's name (one name in 62^4 checks): no longer than the file's own name when that has seven characters or more, and not one a player
 // would give a file by chance.
 std::string temporaryStem(const std::string& path)
 {
@@ -255,19 +255,22 @@ std::string temporaryStem(const std::string& path)
 
 const char kNameChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-// The two check characters of four random ones, for the file at path.
+// The four check characters of two random ones, for the file at path.
 std::string checkOf(const std::string& path, const std::string& random)
 {
     std::uint32_t hash = 2166136261u;  // FNV-1a
     for (const char c : path.substr(path.rfind('/') + 1) + random)
         hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    return {kNameChars[hash % 62], kNameChars[hash / 62 % 62]};
+    std::string check;
+    for (int k = 0; k < 4; ++k, hash /= 62)
+        check += kNameChars[hash % 62];
+    return check;
 }
 
 std::string temporaryName(const std::string& path)
 {
     static std::mt19937 generator(std::random_device{}());
-    std::string random(4, ' ');
+    std::string random(2, ' ');
     for (char& c : random)
         c = kNameChars[std::uniform_int_distribution<int>(0, 61)(generator)];
     return temporaryStem(path) + random + checkOf(path, random);
@@ -277,7 +280,7 @@ bool isTemporaryName(const std::string& path, const std::string& name)
 {
     const std::string stem = temporaryStem(path), prefix = stem.substr(stem.rfind('/') + 1);
     return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0
-        && name.compare(name.size() - 2, 2, checkOf(path, name.substr(name.size() - 6, 4))) == 0;
+        && name.compare(name.size() - 4, 4, checkOf(path, name.substr(name.size() - 6, 2))) == 0;
 }
 
 // Whether the descriptor is the file now at path.

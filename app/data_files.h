@@ -151,7 +151,7 @@ int createLockedFile(const std::string& path, int& error, int mode);
 int lockAbandoned(const std::string& path, int& error);
 
 // Removes the temporary files beside path that replacements of path left behind when they were cut short: named as
-// this program names them (with two characters that check the name), the user's own, and no longer locked by the run
+// this program names them (with four characters that check the name), the user's own, and no longer locked by the run
 // that wrote them (a run holds its lock until the file is in place, and a run that ends, however, lets it go).
 // Returns those removed.
 std::vector<std::string> removeAbandonedTemporaries(const std::string& path);
