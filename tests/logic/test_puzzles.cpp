@@ -59,6 +59,7 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
         {L, {"Facil 1", "f"}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Facil 1", "f", "x" + good.substr(1)}, "La partida guardada @/partida.sdk está dañada o incompleta."},
         {L, {"Nadie", "d", good}, "El sudoku buscado no está en el fichero @/dificil.sdk."},
+        {L, {good, "f", good}, "El sudoku buscado no está en el fichero @/facil.sdk."},  // a label, not a puzzle line
     };
     // The game on the board and around it.
     const auto snapshot = [&] {

@@ -61,6 +61,7 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
     fs::permissions(home, fs::perms::all);
     fs::copy(folder.root / "game", shared / "game");
     EXPECT_EQ(dataFolderOf((folder.root / "usr/games").string()) + dataFolderOf(folder.root.string()), shared.string() + folder.root.string());
+    EXPECT_TRUE(savedGamePlace(shared.string()).privateFolder) << "not in the shared data, even for a player who may write it";
     fs::permissions(folder.root / "game", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
     // The program's data folder, XDG_DATA_HOME (a relative one does not count), the saved game's folder.
     const std::tuple<fs::path, std::string, fs::path> places[] = {{shared, home.string(), home / "cuadrix"},
