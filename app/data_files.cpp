@@ -66,15 +66,16 @@ SavePlace savedGamePlace(const std::string& dataFolder)
         && dataFolder.compare(dataFolder.size() - sharedDataTail.size(), sharedDataTail.size(), sharedDataTail) == 0;
     if (!shared && ::access((dataFolder + "/game").c_str(), W_OK) == 0)
         return {dataFolder, partidaNom, false};
+    const std::string own = partidaNom.substr(partidaNom.rfind('\\'));  // the player's folder has no game/ in it
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     if (dataHome && dataHome[0] == '/')
-        return {std::string(dataHome) + "/cuadrix", "\\partida.sdk", true};
+        return {std::string(dataHome) + "/cuadrix", own, true};
     const char* home = std::getenv("HOME");
     if (!home || home[0] != '/') {
         const passwd* user = ::getpwuid(::geteuid());
         home = user && user->pw_dir[0] == '/' ? user->pw_dir : "";
     }
-    return {std::string(home) + "/.local/share/cuadrix", "\\partida.sdk", true};
+    return {std::string(home) + "/.local/share/cuadrix", own, true};
 }
 
 int makePrivateFolder(const std::string& folder)
@@ -244,8 +245,8 @@ std::string linkTarget(const std::string& path)
 }
 
 // A temporary name is the start of the file's name, '~', two random letters or digits and four that check them with
-// the file's name (one name in 62^4 checks): no longer than the file's own name when that has seven characters or more, and not one a player
-// would give a file by chance.
+// the file's name (one name in 62^4 checks): no longer than the file's own name when that has seven characters or
+// more, and not one a player would give a file by chance.
 std::string temporaryStem(const std::string& path)
 {
     const std::size_t slash = path.rfind('/') + 1;  // 0 without a slash

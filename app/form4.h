@@ -12,7 +12,7 @@ public:
     Form4(Form4Timer& ticks, QWidget* owner);
     QTimer* Timer1() const { return Timer1_; }
     // Shows the splash in the centre of the screen as soon as its owner, the main window, has
-    // painted its first frame: nothing of the splash delays the board. The owner keeps the
+    // finished its next paint (at start-up its first): nothing of the splash delays the board. The owner keeps the
     // activation, and so the focus in cell 1.
     void showCentred();
     void setVisible(bool visible) override;

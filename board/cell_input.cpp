@@ -54,7 +54,7 @@ void Game::cellFocusedByPlayer(int index)
     giveFocus(index);
 }
 
-// The window already shows the text: a paste, or a drop.
+// The window already shows the text: a paste, not a key.
 void Game::cellEditedByPlayer(int index, const std::string& text)
 {
     texts[index] = text;

@@ -24,7 +24,7 @@ public:
     // Set by the main window; cleared before it goes away.
     std::function<void(int index, int keyCode)> onKeyDown;
     std::function<void(int index)> onFocusIn;
-    std::function<void(int index, const QString& text)> onEdited;  // a paste or a drop, not a key
+    std::function<void(int index, const QString& text)> onEdited;  // a paste, not a key
 
 protected:
     bool event(QEvent* event) override;
