@@ -37,8 +37,7 @@ TEST(Reliability, TwoGamesSavingAtOnceAndKilledAtAnyMomentLeaveOneOfTheTwoWhole)
         for (int n = 0; n < 2; ++n) {
             game.idSudoku = labels[n];
             if ((children[n] = ::fork()) == 0)
-                for (;;)  // saves until killed
-                    game.GuardarPartida(folder.root.string(), partidaNom);
+                for (;;) game.GuardarPartida(folder.root.string(), partidaNom);  // saves until killed
         }
         ::usleep(static_cast<useconds_t>(std::rand() % (4000 + 20 * round)));
         for (pid_t child : children) {
