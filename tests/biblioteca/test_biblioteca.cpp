@@ -167,6 +167,16 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
         }
     } failing, held;
     held.held = true;
+    // An append held at the library's rename, once its solutions are written (until then the solution file is before).
+    const auto holdAppend = [&](const fs::path& folder, const std::string& before) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(biblioteca::appendPuzzles(folder, levels()[0], added, held).empty() ? 0 : 1);
+        for (int k = 0; k < 500 && readBytes(folder / "sol_fac.sdk") == before; ++k)
+            ::usleep(10000);
+        return child;
+    };
+    const auto killed = [](pid_t child) { ::kill(child, SIGKILL); ::waitpid(child, nullptr, 0); };
     // A write of the library that fails puts the solution file back at once, or removes it in a level just started.
     EXPECT_EQ(biblioteca::appendPuzzles(c.game, levels()[0], added, failing),
               inGame("no se puede escribir @/facil.sdk: error de lectura o escritura en el disco", c.game));
@@ -179,17 +189,17 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     EXPECT_EQ(biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing),
               inGame("no se puede leer @/vacia/facil.sdk: no existe", c.root));
     EXPECT_EQ(readBytes(c.root / "vacia" / "sol_fac.sdk"), solutions);
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(biblioteca::appendPuzzles(c.game, levels()[0], added, held).empty() ? 0 : 1);
-    for (int k = 0; k < 500 && readBytes(c.game / "sol_fac.sdk") == solutions; ++k)
-        ::usleep(10000);
+    // A change that started the level, cut short before its library: its solution file goes.
+    fs::remove(c.root / "vacia" / "sol_fac.sdk");
+    killed(holdAppend(c.root / "vacia", ""));
+    c.run({"comprobar", (c.root / "vacia").string()});
+    EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
+    const pid_t child = holdAppend(c.game, solutions);
     const std::string during = readBytes(c.game / "sol_fac.sdk");
     EXPECT_THAT(during, testing::StartsWith(solutions + crlf({"Facil 031", added[0].solution}))) << "the solutions are written first";
     EXPECT_EQ(comprobar(), 1);
     EXPECT_EQ(readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk"), library + during);
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    killed(child);
     // While the library cannot be read (here moved aside), nothing is undone.
     fs::rename(c.game / "facil.sdk", c.root / "facil.sdk");
     comprobar();

@@ -16,16 +16,12 @@ wait_for() { local end=$((SECONDS + $1)); until "${@:2}"; do ((SECONDS < end)) |
 prefix="$work/mi carpeta ñ #1 100% \$HOME \"x\" \`y\`"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in cuadrix game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{{historia,reglas,resolucion,utilizacion}.htm,estilo.css}; do
-    check "$file is installed" test -s "$prefix/$file"
-done
+for file in cuadrix game/{facil,medio,dificil,sol_fac,sol_med,sol_dif}.sdk data/{{historia,reglas,resolucion,utilizacion}.htm,estilo.css}; do check "$file is installed" test -s "$prefix/$file"; done
 check "no saved game is installed" test ! -e "$prefix/game/partida.sdk"
 desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
 check "the launcher is valid" desktop-file-validate "$desktop"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml"
-for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
-    check "the $size icon" test "$(identify -format '%wx%h' "$prefix/share/icons/hicolor/$size/apps/cuadrix.png")" = "$size"
-done
+for size in 16x16 32x32 48x48 64x64 128x128 256x256; do check "the $size icon" test "$(identify -format '%wx%h' "$prefix/share/icons/hicolor/$size/apps/cuadrix.png")" = "$size"; done
 
 # The program folder's name has a Latin-1 byte, a backslash, a space, a hash and a newline, in a
 # path of 4,000 characters.
@@ -58,8 +54,7 @@ launched=$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)
 launched_pid=$(xdotool getwindowpid "$launched") pids+=($launched_pid)
 check "the launcher started the installed program" test "$(readlink "/proc/$launched_pid/exe")" = "$prefix/cuadrix"
 wm_class=$(xprop -id "$launched" WM_CLASS)  # WM_CLASS(STRING) = "instance", "class"
-check "the window's class is the launcher's StartupWMClass" \
-    test "${wm_class##*, }" = "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\""
+check "the window's class is the launcher's StartupWMClass" test "${wm_class##*, }" = "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\""
 kill "$launched_pid"
 wait_for 5 bash -c "! kill -0 $launched_pid 2>/dev/null"
 

@@ -36,16 +36,8 @@ protected:
 
     // A key, or a mouse click on cell i (the window reports the focus once Qt has finished moving
     // it); each returns the cell that has the focus afterwards.
-    int key(Qt::Key qtKey)
-    {
-        QTest::keyClick(form->windowHandle(), qtKey);
-        return settle();
-    }
-    int click(int i)
-    {
-        QTest::mouseClick(form->Text1(i), Qt::LeftButton);
-        return settle();
-    }
+    int key(Qt::Key qtKey) { return QTest::keyClick(form->windowHandle(), qtKey), settle(); }
+    int click(int i) { return QTest::mouseClick(form->Text1(i), Qt::LeftButton), settle(); }
     // Runs the events a step posted, and the focus report they may post in turn.
     static int settle()
     {
