@@ -116,7 +116,8 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
         EXPECT_TRUE(fs::is_fifo(folder.root / "otro/tubo"));
         fs::remove_all(folder.game("partida.sdk"));
     }
-    // A folder is no saved game to load; a save beyond the file-size limit fails with its cause, and the game goes on.
+    // A folder is no saved game to load; saves hold no descriptor; a save beyond the file-size limit fails with its cause,
+    // and the game goes on.
     fs::create_directory(folder.game("partida.sdk"));
     ws.asked.clear();
     game.cargar_sudoku_Click();
@@ -124,14 +125,18 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
                                                         folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
     fs::remove(folder.game("partida.sdk"));
     const pid_t child = ::fork();
-    if (child == 0) {  // under a limit of 64 bytes, whose signal the game ignores
+    if (child == 0) {  // a hundred saves under a limit of 64 open files, then one under a limit of 64 bytes
         const rlimit small{64, 64};
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &small);
         ws.asked.clear();
+        ::setrlimit(RLIMIT_NOFILE, &small);
+        for (int n = 0; n < 100; ++n)  // no save leaves a descriptor open
+            game.guardar_sudoku_Click();
+        ::signal(SIGXFSZ, SIG_IGN);  // as the game does
+        ::setrlimit(RLIMIT_FSIZE, &small);
         game.guardar_sudoku_Click();
         ::_exit(ws.asked == box(support::inGame("No se ha podido guardar la partida en @/game/partida.sdk: supera el tamaño "
-                                                "de fichero que este sistema permite.", folder.root)) ? 0 : 1);
+                                                "de fichero que este sistema permite. La partida guardada anterior no se ha "
+                                                "modificado.", folder.root)) ? 0 : 1);
     }
     int status = -1;
     EXPECT_TRUE(::waitpid(child, &status, 0) == child && status == 0);
