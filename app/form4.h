@@ -11,9 +11,9 @@ class Form4 : public QWidget {
 public:
     Form4(Form4Timer& ticks, QWidget* owner);
     QTimer* Timer1() const { return Timer1_; }
-    // Shows the splash in the centre of the screen as soon as its owner, the main window, has
-    // finished its next paint (at start-up its first): nothing of the splash delays the board. The owner keeps the
-    // activation, and so the focus in cell 1.
+    // Shows the splash in the centre of the screen as soon as its owner, the main window, has finished
+    // its next paint (at start-up its first): nothing of the splash delays the board. The owner keeps
+    // the activation, and so the focus in cell 1.
     void showCentred();
     void setVisible(bool visible) override;
 

@@ -18,7 +18,7 @@ enum class LibraryError {
     None,
     Missing,        // the file does not exist
     Unreadable,     // it cannot be opened or read on: cause says why
-    Damaged,        // it ends before the record needed, the line after the label is not 81 digits, or a line is over 16 MB
+    Damaged,        // it ends before the record needed, a line after a label is not 81 digits, or a line tops 16 MB
     LabelNotFound,  // no line compared equals the label asked for
 };
 

@@ -70,7 +70,8 @@ std::string markChange(const fs::path& folder, const Level& level, int marker, c
 }
 
 // The lines of a marker, read whole through its locked descriptor, just opened (on some disks closing any other
-// descriptor of the file lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty marker has no lines.
+// descriptor of the file lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty
+// marker has no lines.
 std::optional<std::vector<std::string>> markerLines(int marker)
 {
     const auto [bytes, error] = readOpenFile(marker);
@@ -488,8 +489,8 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
         added = sol.lines[kept + 2 * k] == labels[k];
     const bool newLevel = mark.size() > 1 && mark[1] == kNewLevel;
     const std::set<std::string> inSolutions(sol.lines.begin(), sol.lines.end());
-    // A file that cannot be read tells nothing of what the change did, nor does a missing library of a level that had one.
-    const auto unreadable = [newLevel](const TextFile& file) { return file.error && !(newLevel && file.error == ENOENT); };
+    // A file that cannot be read, or the missing library of a level that had one, tells nothing of what a change did.
+    const auto unreadable = [newLevel](const TextFile& f) { return f.error && !(newLevel && f.error == ENOENT); };
     const bool solUnread = unreadable(sol);
     if (!labels.empty() && (solUnread || unreadable(lib))) {
         repair.blocked = "no se puede deshacer el cambio interrumpido que anota " + markerPath + ": no se puede leer "
