@@ -103,6 +103,8 @@ private:
     LibraryResult boardRecord(const char* Level::*Nom);
     void showHelpPage(const std::string& Nom);
     void message(const std::string& prompt);
+    // A save that failed, with its cause in Spanish; hadEarlier: a saved game was there, and is kept whole.
+    void saveFailed(const std::string& path, const std::string& cause, bool hadEarlier);
 };
 
 // Cell index 1..81 from row and column 1..9, and back.

@@ -34,8 +34,14 @@ bool Game::saveGame()
     const SavePlace place = savedGamePlace(ws.programFolder());
     const int made = place.privateFolder ? makePrivateFolder(place.Ruta) : 0;
     if (made)
-        message("No se ha podido guardar la partida en " + dataPath(place.Ruta, place.Nom) + ": " + fileErrorText(made) + ".");
+        saveFailed(dataPath(place.Ruta, place.Nom), fileErrorText(made), false);
     return !made && GuardarPartida(place.Ruta, place.Nom);
+}
+
+void Game::saveFailed(const std::string& path, const std::string& cause, bool hadEarlier)
+{
+    message("No se ha podido guardar la partida en " + path + ": " + cause + "."
+            + (hadEarlier ? " La partida guardada anterior no se ha modificado." : ""));
 }
 
 // Writes label, difficulty and the 81 digits. An earlier saved game stays whole if this fails.
@@ -56,9 +62,7 @@ bool Game::GuardarPartida(const std::string& Ruta, const std::string& Nom)
     const bool hadEarlier = ::stat(path.c_str(), &earlier) == 0 && S_ISREG(earlier.st_mode);
     const std::string bytes = idSudoku + "\r\n" + dificultadActual + "\r\n" + board + "\r\n";
     if (const int error = writeFileAtomically(path, bytes, fileOps)) {
-        message("No se ha podido guardar la partida en " + path + ": "
-                + writeErrorText(error, path) + "."
-                + (hadEarlier ? " La partida guardada anterior no se ha modificado." : ""));
+        saveFailed(path, writeErrorText(error, path), hadEarlier);
         return false;
     }
     return true;

@@ -104,8 +104,8 @@ std::string moveDealtToEnd(const std::filesystem::path& folder, const Level& lev
 
 // What a change of a level cut short left, undone as far as its marker proves it: the temporary files its run
 // abandoned, and the solutions it added at the end of the solution file when the library never got them. Without a
-// marker nothing is undone. blocked says why the level must not be changed now: another run is changing it, or
-// the files no longer match what the marker records.
+// marker nothing is undone. blocked says why the level must not be changed now: another run is changing it, a file
+// cannot be read, or the files no longer match what the marker records.
 struct Repair {
     std::vector<std::string> done;  // one sentence each
     std::string blocked;
