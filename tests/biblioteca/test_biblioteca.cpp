@@ -114,6 +114,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
         EXPECT_EQ(c.run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta", (c.root / "nueva").string()}), 0);
     for (const auto& entry : fs::directory_iterator(CUADRIX_SHIPPED_GAME))
         EXPECT_EQ(readBytes(c.root / "nueva" / entry.path().filename()), readBytes(entry.path())) << entry.path();
+    EXPECT_THAT(c.out.str(), testing::Not(testing::HasSubstr("solo se encontraron"))) << "no shortfall told when none";
     EXPECT_EQ(c.run({"generar", "--dificultad=F", "--cantidad=1"}), 2);
     // renovar: new games deal the next puzzles, and a game saved on a puzzle moved to the end still loads.
     EXPECT_EQ(c.run({"renovar", "--dificultad=f"}), 0);
@@ -131,7 +132,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     for (const char* said : {"nuevos.txt:1: añadido como «Facil 031» (qqwing lo califica EASY)", "nuevos.txt:3: añadido como «Facil 032»",
                              "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)", "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
                              "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",
-                             "dificultad no válida: \"F\" (use f, m o d)", "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
+                             "dificultad no válida: \"F\" (use f, m o d)", "2 error de uso", "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
                              "Pasan al final de dificil.sdk: «Dificil 001» «Dificil 002»."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
 }

@@ -40,12 +40,13 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
 }
 
 // The help pages are read from the program's own folder as it is named; a game with no puzzle on its board (no library
-// at start-up) only says so when asked to solve.
-TEST_F(GameTest, HelpPagesAndNoPuzzleToSolve)
+// at start-up) only says so when asked to solve or restart.
+TEST_F(GameTest, HelpPagesAndNoPuzzleToSolveOrRestart)
 {
     Game(ws).solucionar_sudoku_Click();
+    Game(ws).reiniciar_sudoku_Click();
     ws.folder = "/juego\\de \xf1u";
     game.metodos_Click();
-    EXPECT_EQ(ws.asked + ws.help.at(0), box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".")
-                                            + "file://" + ws.folder + "/data/resolucion.htm");
+    const std::string none = box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".");
+    EXPECT_EQ(ws.asked + ws.help.at(0), none + none + "file://" + ws.folder + "/data/resolucion.htm");
 }

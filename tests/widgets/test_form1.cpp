@@ -1,6 +1,8 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
 // that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
 #include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,6 +118,8 @@ TEST_F(WidgetTest, MenuShortcutsFireFromACellWithoutReachingIt)
 TEST_F(WidgetTest, AtStartEasyIsTickedAndEachToolbarButtonRunsItsCommand)
 {
     EXPECT_EQ(form->windowTitle() + form->statusLine()->text(), "Cuadrix!Bienbenido a Cuadrix! Todo listo para jugar");
+    // The window names the launcher it belongs to.
+    EXPECT_TRUE(QFile::exists(QT_TESTCASE_SOURCEDIR "/../app/desktop/" + QGuiApplication::desktopFileName() + ".desktop.in"));
     form->menuItem("medio")->trigger();  // easy is ticked at start (looks.txt)
     EXPECT_TRUE(!form->menuItem("facil")->isChecked() && form->menuItem("medio")->isChecked() && !form->menuItem("dificil")->isChecked());
     QStringList seen;
