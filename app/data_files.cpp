@@ -56,7 +56,8 @@ std::string dataFolderOf(const std::string& programFolder)
     std::error_code ec;
     if (std::filesystem::is_directory(programFolder + "/game", ec))
         return programFolder;
-    const std::string shared = std::filesystem::path(programFolder + "/.." + sharedDataTail).lexically_normal().string();
+    const std::string shared =
+        std::filesystem::path(programFolder + "/.." + sharedDataTail).lexically_normal().string();
     return std::filesystem::is_directory(shared + "/game", ec) ? shared : programFolder;
 }
 
@@ -85,7 +86,9 @@ int makePrivateFolder(const std::string& folder)
             return errno;
         struct stat st;
         if (slash == std::string::npos)
-            return ::stat(folder.c_str(), &st) == 0 && st.st_uid == ::geteuid() && ::chmod(folder.c_str(), 0700) != 0 ? errno : 0;
+            return ::stat(folder.c_str(), &st) == 0 && st.st_uid == ::geteuid() && ::chmod(folder.c_str(), 0700) != 0
+                ? errno
+                : 0;
     }
 }
 
@@ -94,27 +97,47 @@ std::string fileErrorText(int error)
     switch (error) {
     case ENOENT: return "no existe";
     case ENOTDIR: return "una parte de la ruta no es una carpeta";
-    case EACCES: case EPERM: return "no hay permiso";
+    case EACCES:
+    case EPERM: return "no hay permiso";
     case EROFS: return "el disco es de solo lectura";
-    case ENOSPC: case EDQUOT: return "el disco está lleno";
+    case ENOSPC:
+    case EDQUOT: return "el disco está lleno";
     case EFBIG: return "supera el tamaño de fichero que este sistema permite";
     case EISDIR: return "es una carpeta";
     case ENAMETOOLONG: return "el nombre es demasiado largo";
     case ELOOP: return "hay demasiados enlaces simbólicos en la ruta";
     case EIO: return "error de lectura o escritura en el disco";
-    case EMFILE: case ENFILE: return "hay demasiados ficheros abiertos";
+    case EMFILE:
+    case ENFILE: return "hay demasiados ficheros abiertos";
     case ENOMEM: return "no hay memoria suficiente";
     case EXDEV: return "el fichero temporal quedó en otro disco";
-    case EBUSY: case ETXTBSY: return "el fichero está en uso";
-    case ENXIO: case ENODEV: case kNotRegularFile: return "no es un fichero normal";
-    case ENOTCONN: case ESTALE: case ETIMEDOUT: case EHOSTDOWN: case EHOSTUNREACH: case ENETDOWN: case ENETUNREACH:
-    case ECONNRESET: case ECONNABORTED: case ECONNREFUSED: case EREMOTEIO: case ENOLINK: case ECOMM:
-        return "la carpeta no responde: el disco de red o la unidad se ha desconectado";
-    case EOVERFLOW: case kTooLarge: return "es demasiado grande";
-    case EAGAIN: case ENOLCK: return "el fichero está bloqueado";
-    case EINVAL: case EOPNOTSUPP: return "este disco no permite la operación";
+    case EBUSY:
+    case ETXTBSY: return "el fichero está en uso";
+    case ENXIO:
+    case ENODEV:
+    case kNotRegularFile: return "no es un fichero normal";
+    case ENOTCONN:
+    case ESTALE:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ECONNREFUSED:
+    case EREMOTEIO:
+    case ENOLINK:
+    case ECOMM: return "la carpeta no responde: el disco de red o la unidad se ha desconectado";
+    case EOVERFLOW:
+    case kTooLarge: return "es demasiado grande";
+    case EAGAIN:
+    case ENOLCK: return "el fichero está bloqueado";
+    case EINVAL:
+    case EOPNOTSUPP: return "este disco no permite la operación";
     case EMLINK: return "la carpeta no admite más ficheros";
-    case EEXIST: case ENOTEMPTY: return "en su lugar hay una carpeta que no está vacía";
+    case EEXIST:
+    case ENOTEMPTY: return "en su lugar hay una carpeta que no está vacía";
     case EINTR: return "la operación se interrumpió";
     case kLineTooLong: return "tiene una línea de más de 16 MB";
     case kTwoByteText: return "está en UTF-16; guárdelo como texto de un byte por carácter";
@@ -132,7 +155,9 @@ int openDataFile(const std::string& path, int& error)
     // put in the file's place between the two looks would wait for a writer forever.
     struct stat st;
     const auto kind = [&st] { return S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? 0 : kNotRegularFile; };
-    int fd = ::stat(path.c_str(), &st) != 0 ? -1 : kind() ? -2 : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = ::stat(path.c_str(), &st) != 0 ? -1
+        : kind()                            ? -2
+                                            : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     error = fd == -2 ? kind() : fd < 0 || ::fstat(fd, &st) != 0 ? errno : kind();
     if (error && fd >= 0)
         ::close(fd);
@@ -241,7 +266,10 @@ std::string linkTarget(const std::string& path)
     std::error_code ec;
     const std::string resolved = std::filesystem::canonical(path, ec).string();
     const std::filesystem::path to = std::filesystem::read_symlink(path, ec);
-    return !resolved.empty() ? resolved : ec ? path : to.is_absolute() ? to.string() : folderOf(path) + "/" + to.string();
+    return !resolved.empty() ? resolved
+        : ec                 ? path
+        : to.is_absolute()   ? to.string()
+                             : folderOf(path) + "/" + to.string();
 }
 
 // A temporary name is the start of the file's name, '~', two random letters or digits and four that check them with
@@ -354,10 +382,11 @@ int lockAbandoned(const std::string& path, int& error)
     if (fd < 0 && errno == EACCES)
         fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     error = fd < 0 ? errno
-        : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ? kNotRegularFile
+        : ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1
+        ? kNotRegularFile
         : ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? (errno == EWOULDBLOCK ? EWOULDBLOCK : kCannotLock)
-        : !sameFile(fd, path) ? ENOENT
-                              : 0;
+        : !sameFile(fd, path)                 ? ENOENT
+                                              : 0;
     if (error && fd >= 0)
         ::close(std::exchange(fd, -1));
     return fd;

@@ -42,9 +42,7 @@ public:
           mustAnswer_(buttons == Buttons::YesNo)
     {
         switch (buttons) {
-        case Buttons::OK:
-            setStandardButtons(QMessageBox::Ok);
-            break;
+        case Buttons::OK: setStandardButtons(QMessageBox::Ok); break;
         case Buttons::YesNo:
             setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             setDefaultButton(QMessageBox::Yes);
@@ -85,8 +83,8 @@ void bringUp(QWidget* window)
 }  // namespace
 
 Form1::Form1(std::string programFolder, QWidget* parent)
-    : QMainWindow(parent, closableWindow | Qt::WindowMinimizeButtonHint),
-      game_(*this), form4Timer_(*this), programFolder_(std::move(programFolder))
+    : QMainWindow(parent, closableWindow | Qt::WindowMinimizeButtonHint), game_(*this), form4Timer_(*this),
+      programFolder_(std::move(programFolder))
 {
     // The artwork is compiled into the widgets library, which is static: its resources need a call.
     Q_INIT_RESOURCE(artwork);
@@ -132,7 +130,12 @@ Form1::~Form1()
 // Each command has one action, shared by its menu item and its toolbar button.
 void Form1::buildMenus()
 {
-    struct Item { const char* name; const char* caption; QKeySequence shortcut; Game::Command command; };
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        Game::Command command;
+    };
     const auto add = [this](QMenu* menu, const Item& item) {
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(item.name);
@@ -185,7 +188,11 @@ void Form1::buildToolbar(QWidget* clientArea)
     Toolbar1 = placed(new QToolBar(clientArea), "Toolbar1", 0, 0, clientWidth, boardTop - 60);
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
-    struct Button { Game::Command command; const char* text; const char* image; };
+    struct Button {
+        Game::Command command;
+        const char* text;
+        const char* image;
+    };
     const Button buttons[] = {
         {&Game::nuevo_sudoku_Click, "Nuevo", "nuevo"},
         {&Game::guardar_sudoku_Click, "Guardar Partida", "guardar"},
@@ -223,12 +230,15 @@ void Form1::buildBoard(QWidget* clientArea)
         auto* cell = new TextCell(i, clientArea);
         cell->setObjectName(QString("Text1_%1").arg(i));
         cell->setFont(font);
-        cell->setGeometry(px(boardLeft + cellOffset(columnOf(i))), px(boardTop + cellOffset(rowOf(i))), px(cellSize), px(cellSize));
+        cell->setGeometry(px(boardLeft + cellOffset(columnOf(i))), px(boardTop + cellOffset(rowOf(i))), px(cellSize),
+                          px(cellSize));
         // Only the top-left cell of each box is in the Tab order, which is the order the cells are made in.
         cell->setFocusPolicy(rowOf(i) % 3 == 1 && columnOf(i) % 3 == 1 ? Qt::StrongFocus : Qt::ClickFocus);
         cell->onKeyDown = [this](int index, int keyCode) { keyDown(index, keyCode); };
         cell->onFocusIn = [this](int index) { cellFocusIn(index); };
-        cell->onEdited = [this](int index, const QString& text) { game_.cellEditedByPlayer(index, text.toStdString()); };
+        cell->onEdited = [this](int index, const QString& text) {
+            game_.cellEditedByPlayer(index, text.toStdString());
+        };
         cells_[i] = cell;
     }
 }

@@ -23,12 +23,12 @@ public:
 
     // State of the game in progress. Cells are numbered 1..81 (0 unused). What a command shows on a cell it writes
     // here first, through showText and placePuzzleLine; the window only shows it.
-    Tablero tablero{};                  // each cell's digit, 0 empty: set by placing a puzzle, the commit, solve, a load
-    std::string idSudoku;               // the label line of the puzzle on the board: set by a new game and a load
-    std::string dificultadActual;       // the level of the puzzle on the board, naming its files: set with idSudoku
-    std::string dificultadElegida;      // the level ticked for the next new game: set by the level commands and a load
-    std::int16_t celdaActual = 0;       // the cell that last received the focus, 0 before any: set by Text1_GotFocus
-    std::int16_t salidaCancelada = 0;   // 1 after the player cancelled the exit question: set by Cexit
+    Tablero tablero{};                 // each cell's digit, 0 empty: set by placing a puzzle, the commit, solve, a load
+    std::string idSudoku;              // the label line of the puzzle on the board: set by a new game and a load
+    std::string dificultadActual;      // the level of the puzzle on the board, naming its files: set with idSudoku
+    std::string dificultadElegida;     // the level ticked for the next new game: set by the level commands and a load
+    std::int16_t celdaActual = 0;      // the cell that last received the focus, 0 before any: set by Text1_GotFocus
+    std::int16_t salidaCancelada = 0;  // 1 after the player cancelled the exit question: set by Cexit
     std::array<std::string, 82> texts;  // what each cell shows: set by showText and by the player's pastes
     std::array<bool, 82> given{};       // the puzzle's given cells, locked: set where a puzzle is placed
     bool puzzleOnBoard = false;         // whether a puzzle was placed (the easy library may be unreadable at start)

@@ -43,7 +43,4 @@ bool Game::noPuzzleOnBoard()
     return true;
 }
 
-void Game::message(const std::string& prompt)
-{
-    ws.messageBox(prompt, "Cuadrix!", Buttons::OK);
-}
+void Game::message(const std::string& prompt) { ws.messageBox(prompt, "Cuadrix!", Buttons::OK); }

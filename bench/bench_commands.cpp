@@ -119,13 +119,15 @@ void timeWidgets(benchmark::State& state, bool withPaint, Prepare prepare, Comma
             settle();
         state.SetIterationTime(static_cast<double>(ns) * 1e-9);
     }
-    state.counters["cpu_us"] = benchmark::Counter(static_cast<double>(cpuNs) * 1e-3, benchmark::Counter::kAvgIterations);
+    state.counters["cpu_us"] =
+        benchmark::Counter(static_cast<double>(cpuNs) * 1e-3, benchmark::Counter::kAvgIterations);
 }
 
 template <typename Command>
 void timeWidgets(benchmark::State& state, bool withPaint, Command command)
 {
-    timeWidgets(state, withPaint, [] {}, command);
+    timeWidgets(
+        state, withPaint, [] {}, command);
 }
 
 void Widgets_NewGame(benchmark::State& state, bool paint)
@@ -158,7 +160,13 @@ void Widgets_CheckClash(benchmark::State& state, bool paint)
 void Widgets_Solve(benchmark::State& state, bool paint)
 {
     freshBoard();
-    timeWidgets(state, paint, [] { trigger("nuevo_sudoku"); settle(); }, [] { trigger("solucionar_sudoku"); });
+    timeWidgets(
+        state, paint,
+        [] {
+            trigger("nuevo_sudoku");
+            settle();
+        },
+        [] { trigger("solucionar_sudoku"); });
 }
 
 void Widgets_Restart(benchmark::State& state, bool paint)
@@ -269,7 +277,8 @@ void Floor_KeyDigit(benchmark::State& state)
 {
     FloorWindow floor;
     bool five = false;
-    timeWidgets(state, true, [&] { QTest::keyClick(floor.window.windowHandle(), (five = !five) ? Qt::Key_5 : Qt::Key_6); });
+    timeWidgets(state, true,
+                [&] { QTest::keyClick(floor.window.windowHandle(), (five = !five) ? Qt::Key_5 : Qt::Key_6); });
 }
 
 void Floor_KeyArrow(benchmark::State& state)
@@ -424,7 +433,11 @@ constexpr int repetitions = 10;
 
 void registerAll()
 {
-    const struct { const char* name; void (*widgets)(benchmark::State&, bool); void (*logic)(benchmark::State&); } commands[] = {
+    const struct {
+        const char* name;
+        void (*widgets)(benchmark::State&, bool);
+        void (*logic)(benchmark::State&);
+    } commands[] = {
         {"NewGame", Widgets_NewGame, Logic_NewGame},
         {"CheckNoClash", Widgets_CheckNoClash, Logic_CheckNoClash},
         {"CheckClash", Widgets_CheckClash, Logic_CheckClash},
@@ -437,19 +450,39 @@ void registerAll()
         {"KeyDigitCommit", Widgets_KeyDigitCommit, Logic_KeyDigitCommit},
     };
     benchmark::RegisterBenchmark("Floor/KeyArrow", Floor_KeyArrow)
-        ->UseManualTime()->MinTime(0.1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+        ->UseManualTime()
+        ->MinTime(0.1)
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Floor/KeyDigit", Floor_KeyDigit)
-        ->UseManualTime()->MinTime(0.1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+        ->UseManualTime()
+        ->MinTime(0.1)
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMicrosecond);
     for (bool paint : {false, true})
-        benchmark::RegisterBenchmark(paint ? "FloorPaint/Board81" : "Floor/Board81", [paint](benchmark::State& s) { Floor_Board81(s, paint); })
-            ->UseManualTime()->MinTime(0.1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(paint ? "FloorPaint/Board81" : "Floor/Board81",
+                                     [paint](benchmark::State& s) { Floor_Board81(s, paint); })
+            ->UseManualTime()
+            ->MinTime(0.1)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMicrosecond);
     for (const auto& c : commands) {
         benchmark::RegisterBenchmark((std::string("Logic/") + c.name).c_str(), c.logic)
-            ->MinTime(0.1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+            ->MinTime(0.1)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMicrosecond);
         for (bool paint : {false, true})
             benchmark::RegisterBenchmark((std::string(paint ? "WidgetsPaint/" : "Widgets/") + c.name).c_str(),
                                          [f = c.widgets, paint](benchmark::State& s) { f(s, paint); })
-                ->UseManualTime()->MinTime(0.1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+                ->UseManualTime()
+                ->MinTime(0.1)
+                ->Repetitions(repetitions)
+                ->ReportAggregatesOnly(true)
+                ->Unit(benchmark::kMicrosecond);
     }
 }
 

@@ -40,7 +40,8 @@ int main(int argc, char* argv[])
         if (name)
             XFree(name);
         if (match) {
-            std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            std::printf("%lld\n",
+                        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
             return 0;
         }
     }

@@ -21,11 +21,16 @@ int arrowTarget(int i, int keyCode)
 bool changesNothing(int keyCode)
 {
     switch (keyCode) {
-    case vk::Enter: case vk::Shift: case vk::Control: case vk::Alt: case vk::CapsLock:
-    case vk::Escape: case vk::LeftWindows: case vk::ContextMenu: case vk::NumLock:
-        return true;
-    default:
-        return false;
+    case vk::Enter:
+    case vk::Shift:
+    case vk::Control:
+    case vk::Alt:
+    case vk::CapsLock:
+    case vk::Escape:
+    case vk::LeftWindows:
+    case vk::ContextMenu:
+    case vk::NumLock: return true;
+    default: return false;
     }
 }
 
@@ -49,16 +54,10 @@ void Game::Text1_KeyDown(int index, int keyCode)
 
 // The window has already moved its focus to the cell; a cell that still holds the focus (it
 // only lost it to a menu, a box or another window) gets nothing new.
-void Game::cellFocusedByPlayer(int index)
-{
-    giveFocus(index);
-}
+void Game::cellFocusedByPlayer(int index) { giveFocus(index); }
 
 // The window already shows the text: a paste, not a key.
-void Game::cellEditedByPlayer(int index, const std::string& text)
-{
-    texts[index] = text;
-}
+void Game::cellEditedByPlayer(int index, const std::string& text) { texts[index] = text; }
 
 // Moving the focus: the commit of the cell left, then the highlight of the new one. A refused
 // entry keeps the focus in the cell left, and the move ends there.

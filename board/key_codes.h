@@ -12,10 +12,10 @@ constexpr int Left = 37;
 constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
-constexpr int Digit0 = 48;       // 48..57 the digit row
+constexpr int Digit0 = 48;  // 48..57 the digit row
 constexpr int LeftWindows = 91;
 constexpr int RightWindows = 92;
 constexpr int ContextMenu = 93;
-constexpr int Numpad0 = 96;      // 96..105 the numeric keypad
+constexpr int Numpad0 = 96;  // 96..105 the numeric keypad
 constexpr int NumLock = 144;
 }  // namespace vk

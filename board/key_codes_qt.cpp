@@ -28,17 +28,20 @@ int virtualKeyCode(const QKeyEvent& event)
     case Qt::Key_Up: return vk::Up;
     case Qt::Key_Right: return vk::Right;
     case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Return: case Qt::Key_Enter: return vk::Enter;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::Enter;
     case Qt::Key_Shift: return vk::Shift;
     case Qt::Key_Control: return vk::Control;
-    case Qt::Key_Alt: case Qt::Key_AltGr: return vk::Alt;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return vk::Alt;
     case Qt::Key_CapsLock: return vk::CapsLock;
     case Qt::Key_Escape: return vk::Escape;
     case Qt::Key_Menu: return vk::ContextMenu;
     case Qt::Key_NumLock: return vk::NumLock;
-    case Qt::Key_Meta: case Qt::Key_Super_L: case Qt::Key_Super_R:
-        return event.nativeVirtualKey() == x11RightMeta || key == Qt::Key_Super_R ? vk::RightWindows
-                                                                                  : vk::LeftWindows;
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+        return event.nativeVirtualKey() == x11RightMeta || key == Qt::Key_Super_R ? vk::RightWindows : vk::LeftWindows;
     default: return 0;
     }
 }

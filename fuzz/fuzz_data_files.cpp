@@ -3,9 +3,9 @@
 // Input: partida.sdk @@@@ library @@@@ solution file (a part left out is a missing file); the input length picks
 // the level the two files belong to ("x": an unknown code, which reads the easy files). On a game in progress, new
 // game, load, solve and restart must each either show one box titled "Cuadrix!" and change nothing, or show a
-// status text over a consistent board: each cell shows its digit, which the game knows it shows, locked cells are bold and red and the others
-// neither, and after new game and restart exactly the puzzle's digits are locked. A broken invariant aborts at its
-// line of this file, whatever the build type.
+// status text over a consistent board: each cell shows its digit, which the game knows it shows, locked cells are bold
+// and red and the others neither, and after new game and restart exactly the puzzle's digits are locked. A broken
+// invariant aborts at its line of this file, whatever the build type.
 #undef NDEBUG
 #include <algorithm>
 #include <cassert>
@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const support::ProgramFolder folder("fuzz");
     const std::string input(reinterpret_cast<const char*>(data), size), code(1, "fmdx"[size % 4]);
-    const std::string names[] = {"partida.sdk", fileName(levelOf(code).libraryNom), fileName(levelOf(code).solutionNom)};
+    const std::string names[] = {"partida.sdk", fileName(levelOf(code).libraryNom),
+                                 fileName(levelOf(code).solutionNom)};
     for (std::size_t k = 0, start = 0, end = 0; k < 3 && start <= size; ++k, start = end + 4) {
         end = k < 2 ? std::min(input.find("@@@@", start), size) : size;
         support::writeBytes(folder.game(names[k]), input.substr(start, end - start));
@@ -31,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                &Game::reiniciar_sudoku_Click}) {
         FakeWindowSystem ws;
         Game game(ws);
-        const auto state = [&] { return std::make_tuple(game.tablero, game.idSudoku, game.dificultadActual,
-                                                         game.dificultadElegida, ws.cells, ws.status, ws.checked); };
+        const auto state = [&] {
+            return std::make_tuple(game.tablero, game.idSudoku, game.dificultadActual, game.dificultadElegida, ws.cells,
+                                   ws.status, ws.checked);
+        };
         // A game in progress, on the saved game's label (which solve and restart look for): a digit typed in the first
         // cell and marked wrong.
         ws.folder = folder.root.string();
@@ -44,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         game.texts[1] = "5";
         const auto before = state();
         (game.*command)();
-        const bool failed = std::count(ws.asked.begin(), ws.asked.end(), '\n') == 1 && ws.asked.rfind("Cuadrix!|OK|", 0) == 0;
+        const bool failed =
+            std::count(ws.asked.begin(), ws.asked.end(), '\n') == 1 && ws.asked.rfind("Cuadrix!|OK|", 0) == 0;
         // New game and restart put a puzzle on the board: its digits are the cells locked.
         const bool placesPuzzle = command == &Game::nuevo_sudoku_Click || command == &Game::reiniciar_sudoku_Click;
         assert(failed ? state() == before : ws.asked.empty() && !ws.status.empty());

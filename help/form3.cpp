@@ -45,8 +45,7 @@ QVariant HelpView::loadResource(int type, const QUrl& name)
         .arg(QFile::decodeName(path.c_str()).toHtmlEscaped(), QString::fromStdString(fileErrorText(file.error)));
 }
 
-Form3::Form3()
-    : QWidget(nullptr, closableWindow)
+Form3::Form3() : QWidget(nullptr, closableWindow)
 {
     useWindowLook(this, "Form3", 10950, 7665);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,8 +79,9 @@ QPoint placeHelpWindow(QSize help, const QRect& mainWindow, const QRect& board, 
     std::pair<qint64, qint64> leastCovered(std::numeric_limits<qint64>::max(), 0);
     for (int y : ys) {
         for (int x : xs) {
-            const QPoint corner(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - help.width())),
-                                std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - help.height())));
+            const QPoint corner(
+                std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - help.width())),
+                std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - help.height())));
             const QRect place(corner, help);
             const std::pair<qint64, qint64> covered(area(place & board), area(place & mainWindow));
             if (covered < leastCovered) {

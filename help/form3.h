@@ -36,7 +36,6 @@ private:
     QPushButton* Command1_;
 };
 
-
 // Where the help window goes (the top-left corner of its frame, given the size of the frame): level with the
 // main window (its frame), just right of it or else just left of it, where the screen has room; else where
 // it covers the least of the board, then of the main window. It stays on the screen; the main window never moves.

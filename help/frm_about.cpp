@@ -43,8 +43,7 @@ void skipTaskbar(QWidget* window)
 
 // A plain window with no owner: a dialog, even one without a parent, gets a transient-for hint on
 // X11, and the window manager would then keep it above the board.
-FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
-    : QWidget(nullptr, closableWindow), logic_(ws)
+FrmAboutWindow::FrmAboutWindow(WindowSystem& ws) : QWidget(nullptr, closableWindow), logic_(ws)
 {
     skipTaskbar(this);
     useWindowLook(this, "frmAbout", 5145, 2595);
@@ -78,7 +77,8 @@ FrmAboutWindow::FrmAboutWindow(WindowSystem& ws)
     white->setGeometry(px(105), px(1140), px(5040 - 105), 2);
     white->setStyleSheet("background: #ffffff;");
 
-    auto* lblDescription = placed(new QLabel("Sumergete en el universo Sudoku", this), "lblDescription", 210, 1245, 2925, 1170);
+    auto* lblDescription =
+        placed(new QLabel("Sumergete en el universo Sudoku", this), "lblDescription", 210, 1245, 2925, 1170);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setWordWrap(true);
 

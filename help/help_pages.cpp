@@ -4,10 +4,7 @@
 
 // The page's address: "file://", the program folder as it is, the page's fixed part with the
 // platform's separators.
-void Game::showHelpPage(const std::string& Nom)
-{
-    ws.showHelp("file://" + dataPath(ws.programFolder(), Nom));
-}
+void Game::showHelpPage(const std::string& Nom) { ws.showHelp("file://" + dataPath(ws.programFolder(), Nom)); }
 
 void Game::historia_Click() { showHelpPage("\\data\\historia.htm"); }
 void Game::reglas_Click() { showHelpPage("\\data\\reglas.htm"); }

@@ -50,8 +50,8 @@ void Game::checkError()
         ws.setStatusText("Enhorabuena no tienes ningun error");
         return;
     }
-    const Answer answer = ws.messageBox("Cuidado tienes errores, ¿quieres dejar marcados los errores?",
-                                        "Cuadrix!", Buttons::YesNo);
+    const Answer answer =
+        ws.messageBox("Cuidado tienes errores, ¿quieres dejar marcados los errores?", "Cuadrix!", Buttons::YesNo);
     if (answer == Answer::No) {
         setAllBackColors(fondoNormal);
         ws.setStatusText("Vigila, contiene errores");

@@ -56,7 +56,4 @@ void Game::solucionarSudoku(const std::string& solution)
 
 // Placed as a new game places it: the library may have changed since the puzzle was drawn, so the given cells are
 // locked again from the line read now, not left as they were.
-void Game::reiniciarSudoku(const std::string& puzzle)
-{
-    placePuzzleLine(puzzle);
-}
+void Game::reiniciarSudoku(const std::string& puzzle) { placePuzzleLine(puzzle); }

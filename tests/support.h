@@ -25,7 +25,10 @@ inline fs::path writeBytes(const fs::path& path, const std::string& bytes)
 }
 
 // The text with each "@" standing for the game folder written out, as messages name their files.
-inline std::string inGame(const std::string& text, const fs::path& game) { return std::regex_replace(text, std::regex("@"), game.string()); }
+inline std::string inGame(const std::string& text, const fs::path& game)
+{
+    return std::regex_replace(text, std::regex("@"), game.string());
+}
 
 // The lines, each ended by CR LF, as the game writes its files.
 inline std::string crlf(const std::vector<std::string>& lines)

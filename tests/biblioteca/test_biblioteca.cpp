@@ -27,36 +27,57 @@ struct ShippedCopy : ProgramFolder {
     std::ostringstream out;  // all the tool has said, errors included
     FakeWindowSystem ws;     // for a game played from the copy
 
-    ShippedCopy() : ProgramFolder("biblioteca") { fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive); ws.folder = root.string(); }
+    ShippedCopy() : ProgramFolder("biblioteca")
+    {
+        fs::copy(CUADRIX_SHIPPED_GAME, game, fs::copy_options::recursive);
+        ws.folder = root.string();
+    }
     // The tool's exit code, on the copy unless --carpeta or a folder to check says otherwise.
     int run(const std::vector<std::string>& args) { return biblioteca::run(args, out, out, game); }
 };
 
 // A damage to one file: it edits the file's lines or puts something hostile in its place (a FIFO, a symbolic link to
-// itself, a line of 17 MB); comprobar's line, which names the file; and the box of a new game of the easy level ("@" the
-// game folder).
+// itself, a line of 17 MB); comprobar's line, which names the file; and the box of a new game of the easy level ("@"
+// the game folder).
 const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, const char*> damages[] = {
     {[](auto& l, auto) { l[5] = "Facil 001"; }, "@/facil.sdk:6: la etiqueta «Facil 001» es igual a la línea 2", ""},
     {[](auto& l, auto) { l[4].pop_back(); }, "@/medio.sdk:5: la línea del sudoku «Medio 002» no empieza por 81", ""},
     {[](auto& l, auto) { l[59] = "Medio 031"; }, "@/medio.sdk:60: falta la solución de «Medio 031»", ""},
     {[](auto& l, auto) { std::swap(l[2][79], l[2][80]); },
      "@/sol_dif.sdk:3: la solución de «Dificil 001» no es válida: la columna 8 repite", ""},
-    {[](auto& l, auto) { l[5] += "\n" + l[6] + "\n" + l[7] + "\n" + l[8]; l.erase(l.begin() + 6, l.begin() + 9); },
+    {[](auto& l, auto) {
+         l[5] += "\n" + l[6] + "\n" + l[7] + "\n" + l[8];
+         l.erase(l.begin() + 6, l.begin() + 9);
+     },
      "@/sol_fac.sdk:6: la línea termina en LF sin CR (y 2 líneas más)", ""},
-    {[](auto& l, auto) { l[1] += "\n" + l[2]; l.erase(l.begin() + 2); }, "@/medio.sdk:2: la línea termina en LF sin CR\n", ""},
+    {[](auto& l, auto) {
+         l[1] += "\n" + l[2];
+         l.erase(l.begin() + 2);
+     },
+     "@/medio.sdk:2: la línea termina en LF sin CR\n", ""},
     {[](auto& l, auto) { l[59] = "Medio 099"; }, "@/sol_med.sdk:60: la etiqueta «Medio 099» no está en medio.sdk", ""},
     {[](auto& l, auto) { l[8].assign(81, '0'); }, "@/medio.sdk:9: el sudoku «Medio 004» tiene más de una solución", ""},
-    {[](auto& l, auto) { l[4] = l[2]; }, "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»\n"
-     "@/sol_med.sdk:5: la solución de «Medio 002» no respeta el 2 dado en la fila 1, columna 7", ""},
+    {[](auto& l, auto) { l[4] = l[2]; },
+     "@/medio.sdk:5: el sudoku «Medio 002» ya está en medio.sdk, «Medio 001»\n"
+     "@/sol_med.sdk:5: la solución de «Medio 002» no respeta el 2 dado en la fila 1, columna 7",
+     ""},
     {[](auto& l, auto) { l[0] = "Medio 001"; }, "@/sol_med.sdk:1: la cabecera no es la de medio.sdk", ""},
-    {[](auto& l, auto) { l[0] = "Medio 001"; }, "@/sol_med.sdk:1: la etiqueta «Medio 001» de medio.sdk es igual a la cabecera", ""},
-    {[](auto& l, auto) { l.push_back("Dificil 031"); }, "@/dificil.sdk:62: la etiqueta «Dificil 031» no tiene línea de cifras", ""},
+    {[](auto& l, auto) { l[0] = "Medio 001"; },
+     "@/sol_med.sdk:1: la etiqueta «Medio 001» de medio.sdk es igual a la cabecera", ""},
+    {[](auto& l, auto) { l.push_back("Dificil 031"); },
+     "@/dificil.sdk:62: la etiqueta «Dificil 031» no tiene línea de cifras", ""},
     // Columns 8 and 9 exchanged: a valid grid, but not the one of the given 1 in row 2, column 9.
-    {[](auto& l, auto) { for (int r = 0; r < 9; ++r) std::swap(l[2][9 * r + 7], l[2][9 * r + 8]); },
+    {[](auto& l, auto) {
+         for (int r = 0; r < 9; ++r)
+             std::swap(l[2][9 * r + 7], l[2][9 * r + 8]);
+     },
      "@/sol_fac.sdk:3: la solución de «Facil 001» no respeta el 1 dado en la fila 2, columna 9", ""},
-    {[](auto& l, auto) { std::swap(l[2][0], l[2][9]); }, "@/sol_med.sdk:3: la solución de «Medio 001» no es válida: la fila 1 repite el 8", ""},
+    {[](auto& l, auto) { std::swap(l[2][0], l[2][9]); },
+     "@/sol_med.sdk:3: la solución de «Medio 001» no es válida: la fila 1 repite el 8", ""},
     // Rows and columns each hold every digit, but the first box repeats the 2.
-    {[](auto& l, auto) { l[2] = std::string("123456789234567891345678912456789123567891234678912345789123456891234567912345678"); },
+    {[](auto& l, auto) {
+         l[2] = std::string("123456789234567891345678912456789123567891234678912345789123456891234567912345678");
+     },
      "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
     {[](auto& l, auto) { l[0] = "\xEF\xBB\xBF" + l[0]; }, "@/dificil.sdk:1: empieza por la marca BOM", ""},
     {[](auto& l, auto) { l[0] = "\xFF\xFE" + l[0]; }, "@/sol_dif.sdk:0: está en UTF-16", ""},
@@ -66,13 +87,17 @@ const std::tuple<void (*)(std::vector<std::string>&, const char*), const char*, 
          sockaddr_un address{AF_UNIX, {}};
          std::strcpy(address.sun_path, p);
          ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&address), sizeof address);
-     }, "@/facil.sdk:0: no es un fichero normal", "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
+     },
+     "@/facil.sdk:0: no es un fichero normal",
+     "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { ::mkfifo(p, 0600); }, "@/facil.sdk:0: no es un fichero normal",
      "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { fs::create_symlink(p, p); }, "@/facil.sdk:0: hay demasiados enlaces simbólicos",
      "No se puede leer el fichero de sudokus @/facil.sdk: hay demasiados enlaces simbólicos en la ruta.\n"},
-    {[](auto& l, auto) { l = {"x", std::string(17 << 20, '1')}; }, "@/facil.sdk:2: tiene una línea de más de 16 MB",
-     "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
+    {[](auto& l, auto) {
+         l = {"x", std::string(17 << 20, '1')};
+     },
+     "@/facil.sdk:2: tiene una línea de más de 16 MB", "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
 };
 
 // Comprobar says where each damage is and what, and a new game either deals as ever or shows the cause in Spanish in
@@ -99,19 +124,22 @@ TEST(Biblioteca, DamageIsFoundAtItsLineAndHostileFilesAreNamedWithTheirCause)
 TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 {
     ShippedCopy c;
-    // After a byte-order mark, the first easy puzzle with rows 1 and 2 exchanged, then with rows 2 and 3: both new; and the
-    // puzzle itself.
+    // After a byte-order mark, the first easy puzzle with rows 1 and 2 exchanged, then with rows 2 and 3: both new; and
+    // the puzzle itself.
     const std::string p = biblioteca::readTextFile(c.game / "facil.sdk").lines[2];
     std::string dotted = p.substr(9, 9) + p.substr(0, 9) + p.substr(18);
     std::replace(dotted.begin(), dotted.end(), '0', '.');
-    writeBytes(c.root / "nuevos.txt", crlf({"\xEF\xBB\xBF" + dotted, "# comentario", p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p,
-                                            "1x" + p.substr(2)}));
+    writeBytes(c.root / "nuevos.txt",
+               crlf({"\xEF\xBB\xBF" + dotted, "# comentario",
+                     p.substr(0, 9) + p.substr(18, 9) + p.substr(9, 9) + p.substr(27), p, "1x" + p.substr(2)}));
     EXPECT_EQ(c.run({"importar", (c.root / "nuevos.txt").string(), "--dificultad=f"}), 1);
     EXPECT_EQ(c.run({"comprobar", c.game.string()}), 0);
     // The shipped libraries are made again byte for byte in an empty folder.
     fs::create_directory(c.root / "nueva");
     for (const auto& [level, seed] : {std::pair{"f", "1101"}, {"m", "2202"}, {"d", "3303"}})
-        EXPECT_EQ(c.run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta", (c.root / "nueva").string()}), 0);
+        EXPECT_EQ(c.run({"generar", "--dificultad", level, "--cantidad=30", "--semilla", seed, "--carpeta",
+                         (c.root / "nueva").string()}),
+                  0);
     for (const auto& entry : fs::directory_iterator(CUADRIX_SHIPPED_GAME))
         EXPECT_EQ(readBytes(c.root / "nueva" / entry.path().filename()), readBytes(entry.path())) << entry.path();
     EXPECT_THAT(c.out.str(), testing::Not(testing::HasSubstr("solo se encontraron"))) << "no shortfall told when none";
@@ -129,11 +157,14 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
     writeBytes(c.game / "medio.sdk", medio);
     EXPECT_EQ(c.run({"renovar"}), 1);
     EXPECT_EQ(readBytes(c.game / "medio.sdk"), medio);
-    for (const char* said : {"nuevos.txt:1: añadido como «Facil 031» (qqwing lo califica EASY)", "nuevos.txt:3: añadido como «Facil 032»",
-                             "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)", "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
-                             "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",
-                             "dificultad no válida: \"F\" (use f, m o d)", "2 error de uso", "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
-                             "Pasan al final de dificil.sdk: «Dificil 001» «Dificil 002»."})
+    for (const char* said :
+         {"nuevos.txt:1: añadido como «Facil 031» (qqwing lo califica EASY)", "nuevos.txt:3: añadido como «Facil 032»",
+          "nuevos.txt:4: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)",
+          "Importados 2 sudokus en facil.sdk y sol_fac.sdk; 2 rechazados.",
+          "nuevos.txt:5: rechazado: carácter no válido en la posición 2", "ningún problema",
+          "dificultad no válida: \"F\" (use f, m o d)", "2 error de uso",
+          "Pasan al final de facil.sdk: «Facil 001» «Facil 002».",
+          "Pasan al final de dificil.sdk: «Dificil 001» «Dificil 002»."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(said));
 }
 
@@ -145,11 +176,15 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     ShippedCopy c;
     const std::string library = readBytes(c.game / "facil.sdk"), solutions = readBytes(c.game / "sol_fac.sdk");
     const auto comprobar = [&c] { return c.run({"comprobar", c.game.string()}); };
-    const auto unchanged = [&] { return readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk") == library + solutions; };
+    const auto unchanged = [&] {
+        return readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk") == library + solutions;
+    };
     for (const std::string& other : {std::string(), crlf({"otra", "Otro 1", std::string(81, '0')})}) {
         other.empty() ? (void)fs::remove(c.game / "facil.sdk") : (void)writeBytes(c.game / "facil.sdk", other);
         comprobar();
-        EXPECT_EQ(c.run({"generar", "--dificultad=f", "--cantidad=1", other.empty() ? "--semilla=0" : "--semilla=4294967295"}), 1);
+        EXPECT_EQ(c.run({"generar", "--dificultad=f", "--cantidad=1",
+                         other.empty() ? "--semilla=0" : "--semilla=4294967295"}),
+                  1);
         EXPECT_EQ(readBytes(c.game / "sol_fac.sdk"), solutions) << "the library moved aside, or another in its place";
     }
     writeBytes(c.game / "facil.sdk", library);
@@ -164,7 +199,9 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
         bool held = false;
         int rename(const std::string& from, const std::string& to) override
         {
-            return to.find("/facil.sdk") == std::string::npos ? SystemFileOps::rename(from, to) : held ? ::pause() : EIO;
+            return to.find("/facil.sdk") == std::string::npos ? SystemFileOps::rename(from, to)
+                : held                                        ? ::pause()
+                                                              : EIO;
         }
     } failing, held;
     held.held = true;
@@ -177,7 +214,10 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
             ::usleep(10000);
         return child;
     };
-    const auto killed = [](pid_t child) { ::kill(child, SIGKILL); ::waitpid(child, nullptr, 0); };
+    const auto killed = [](pid_t child) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    };
     // A write of the library that fails puts the solution file back at once, or removes it in a level just started.
     EXPECT_EQ(biblioteca::appendPuzzles(c.game, levels()[0], added, failing),
               inGame("no se puede escribir @/facil.sdk: error de lectura o escritura en el disco", c.game));
@@ -197,7 +237,8 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
     const pid_t child = holdAppend(c.game, solutions);
     const std::string during = readBytes(c.game / "sol_fac.sdk");
-    EXPECT_THAT(during, testing::StartsWith(solutions + crlf({"Facil 031", added[0].solution}))) << "the solutions are written first";
+    EXPECT_THAT(during, testing::StartsWith(solutions + crlf({"Facil 031", added[0].solution})))
+        << "the solutions are written first";
     EXPECT_EQ(comprobar(), 1);
     EXPECT_EQ(readBytes(c.game / "facil.sdk") + readBytes(c.game / "sol_fac.sdk"), library + during);
     killed(child);
@@ -214,12 +255,14 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     fs::create_symlink("facil.sdk", c.game / "dificil.sdk.cambio");
     EXPECT_EQ(comprobar(), 1);
     EXPECT_TRUE(fs::exists(c.game / "medio.sdk.cambio") && fs::is_symlink(c.game / "dificil.sdk.cambio"));
-    for (const char* said : {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
-                             "@/medio.sdk.cambio no es un fichero de cuadrix-biblioteca",
-                             "no se puede comprobar el cambio que anota @/dificil.sdk.cambio: hay demasiados enlaces",
-                             "no se puede deshacer el cambio interrumpido que anota @/facil.sdk.cambio: no se puede leer "
-                             "@/facil.sdk: no existe", "cuadrix-biblioteca: borrado @/fa~",
-                             "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», «Facil 032»",
-                             "«Facil 430», que dejó un cambio interrumpido."})
+    for (const char* said :
+         {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
+          "@/medio.sdk.cambio no es un fichero de cuadrix-biblioteca",
+          "no se puede comprobar el cambio que anota @/dificil.sdk.cambio: hay demasiados enlaces",
+          "no se puede deshacer el cambio interrumpido que anota @/facil.sdk.cambio: no se puede leer "
+          "@/facil.sdk: no existe",
+          "cuadrix-biblioteca: borrado @/fa~",
+          "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», «Facil 032»",
+          "«Facil 430», que dejó un cambio interrumpido."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(said, c.game)));
 }

@@ -8,7 +8,11 @@
 
 #include "app/window_system.h"
 
-struct FakeCell { std::string text; bool bold = false, locked = false; Colour fore = colorJugador, back = fondoNormal; };
+struct FakeCell {
+    std::string text;
+    bool bold = false, locked = false;
+    Colour fore = colorJugador, back = fondoNormal;
+};
 
 class FakeWindowSystem : public WindowSystem {
 public:
@@ -33,8 +37,11 @@ public:
     void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override
     {
-        asked += title + "|" + (buttons == Buttons::OK ? "OK" : buttons == Buttons::YesNo ? "Sí/No" : "Sí/No/Cancelar") + "|"
-               + prompt + "\n";
+        asked += title + "|"
+            + (buttons == Buttons::OK          ? "OK"
+                   : buttons == Buttons::YesNo ? "Sí/No"
+                                               : "Sí/No/Cancelar")
+            + "|" + prompt + "\n";
         const Answer answer = answers.empty() ? Answer::OK : answers.front();
         if (!answers.empty())
             answers.pop_front();

@@ -47,12 +47,16 @@ inline std::string with(std::string s, const std::vector<int>& cells, char ch)
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
-inline std::string givens(const std::string& p) { return eachCell([&p](int k) { return p[k] > '0' ? 'g' : 'o'; }); }
+inline std::string givens(const std::string& p)
+{
+    return eachCell([&p](int k) { return p[k] > '0' ? 'g' : 'o'; });
+}
 // The board just after puzzle line p was placed on it.
 inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
 // A box as the fake window system records it; the main window's boxes are titled "Cuadrix!".
-inline std::string box(const std::string& prompt, const std::string& buttons = "OK", const std::string& title = "Cuadrix!")
+inline std::string box(const std::string& prompt, const std::string& buttons = "OK",
+                       const std::string& title = "Cuadrix!")
 {
     return title + "|" + buttons + "|" + prompt + "\n";
 }
@@ -61,9 +65,15 @@ inline std::string box(const std::string& prompt, const std::string& buttons = "
 // It counts the flushes.
 struct FailingOps : SystemFileOps {
     int failing = -1, error = 0, syncs = 0;
-    int write(int fd, const char* p, std::size_t n) override { return failing ? SystemFileOps::write(fd, p, n) : error; }
+    int write(int fd, const char* p, std::size_t n) override
+    {
+        return failing ? SystemFileOps::write(fd, p, n) : error;
+    }
     int sync(int fd) override { return ++syncs, failing == 1 ? error : SystemFileOps::sync(fd); }
-    int rename(const std::string& a, const std::string& b) override { return failing == 2 ? error : SystemFileOps::rename(a, b); }
+    int rename(const std::string& a, const std::string& b) override
+    {
+        return failing == 2 ? error : SystemFileOps::rename(a, b);
+    }
 };
 
 class GameTest : public ::testing::Test {
@@ -92,8 +102,9 @@ protected:
             const Level& level = levels()[n / 2];
             std::vector<std::string> lines{"Biblioteca"};
             for (int k = 1; k <= 3; ++k)
-                lines.insert(lines.end(), {level.labelPrefix + std::string(" ") + std::to_string(k),
-                                           (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
+                lines.insert(lines.end(),
+                             {level.labelPrefix + std::string(" ") + std::to_string(k),
+                              (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
             writeFile(fileName(n % 2 ? level.solutionNom : level.libraryNom), lines);
         }
     }
@@ -101,7 +112,8 @@ protected:
     // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        lines.empty() ? (void)fs::remove(folder.game(name)) : (void)support::writeBytes(folder.game(name), support::crlf(lines));
+        lines.empty() ? (void)fs::remove(folder.game(name))
+                      : (void)support::writeBytes(folder.game(name), support::crlf(lines));
     }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).

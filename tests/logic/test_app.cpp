@@ -11,7 +11,7 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     // the rows after it.
     const std::tuple<int, const char*, Answer, int, int, char, std::string> cases[] = {
         {7, "5", Answer::Cancel, -1, 0, 0, ask},
-        {1, "5", Answer::Yes, -1, 0, '5', ask},  // the digit still being typed is saved, in the first cell
+        {1, "5", Answer::Yes, -1, 0, '5', ask},   // the digit still being typed is saved, in the first cell
         {81, "4", Answer::Yes, -1, 0, '4', ask},  // and in the last
         // Saved without what cannot be committed: cell 7 keeps the 5 committed when the player left it for cell 1.
         {7, "x", Answer::Yes, -1, 0, '5', ask + box("Introdueix un Nombre!", "OK", "")},
@@ -26,7 +26,8 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
     for (const auto& [cell, typed, answer, failing, error, saved, asked] : cases) {
         writeFile("partida.sdk", {"antes"});
         game.cellFocusedByPlayer(cell);
-        std::tie(ops.failing, ops.error, ws.ended, ws.asked, ws.answers) = std::tuple(failing, error, false, "", std::deque{answer});
+        std::tie(ops.failing, ops.error, ws.ended, ws.asked, ws.answers) =
+            std::tuple(failing, error, false, "", std::deque{answer});
         paste(cell, typed);
         int cancel = 0;
         game.Form_QueryUnload(cancel);

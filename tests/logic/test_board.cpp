@@ -7,9 +7,10 @@
 TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACellRefused)
 {
     const std::tuple<int, int, int, const char*> moves[] = {
-        {1, vk::Left, 9, "6"}, {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"}, {9, vk::Right, 1, "6"}, {81, vk::Right, 73, "6"},
-        {1, vk::Up, 73, "6"}, {9, vk::Up, 81, "6"}, {10, vk::Up, 1, "6"}, {73, vk::Down, 1, "6"}, {81, vk::Down, 9, "6"},
-        {72, vk::Down, 81, "6"}, {41, vk::Down, 50, "9"}, {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
+        {1, vk::Left, 9, "6"},    {10, vk::Left, 18, "6"}, {11, vk::Left, 10, "6"},  {9, vk::Right, 1, "6"},
+        {81, vk::Right, 73, "6"}, {1, vk::Up, 73, "6"},    {9, vk::Up, 81, "6"},     {10, vk::Up, 1, "6"},
+        {73, vk::Down, 1, "6"},   {81, vk::Down, 9, "6"},  {72, vk::Down, 81, "6"},  {41, vk::Down, 50, "9"},
+        {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}, {13, vk::Left, 13, "12"},
     };
     for (auto [from, key, to, text] : moves) {
         ws.asked.clear();
@@ -20,7 +21,8 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
         const bool refused = to == from;
         EXPECT_TRUE(ws.focused == to && game.celdaActual == to && game.celdaActualTxt() == std::to_string(to)) << from;
         // The refusal is the one box with no title of its own: the window shows the application's.
-        EXPECT_EQ(backs() + ws.asked, refused ? white() + box("Introdueix un Nombre!", "OK", "") : white({to}, 'f')) << from;
+        EXPECT_EQ(backs() + ws.asked, refused ? white() + box("Introdueix un Nombre!", "OK", "") : white({to}, 'f'))
+            << from;
         EXPECT_EQ(value(from), refused ? 0 : text[0] - '0') << from;
     }
 }
@@ -30,10 +32,30 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
 TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
 {
     const std::pair<int, char> keys[] = {
-        {vk::Digit0 + 1, '1'}, {vk::Digit0 + 9, '9'}, {vk::Numpad0 + 1, '1'}, {vk::Numpad0 + 7, '7'}, {vk::Numpad0 + 9, '9'},
-        {vk::Digit0, ' '}, {vk::Digit0 + 10, ' '}, {vk::Numpad0, ' '}, {vk::Numpad0 + 10, ' '}, {8, ' '}, {32, ' '}, {'A', ' '},
-        {112, ' '}, {vk::RightWindows, ' '}, {0, ' '}, {vk::Enter, '3'}, {vk::Escape, '3'}, {vk::Shift, '3'}, {vk::Control, '3'},
-        {vk::Alt, '3'}, {vk::CapsLock, '3'}, {vk::LeftWindows, '3'}, {vk::ContextMenu, '3'}, {vk::NumLock, '3'},
+        {vk::Digit0 + 1, '1'},
+        {vk::Digit0 + 9, '9'},
+        {vk::Numpad0 + 1, '1'},
+        {vk::Numpad0 + 7, '7'},
+        {vk::Numpad0 + 9, '9'},
+        {vk::Digit0, ' '},
+        {vk::Digit0 + 10, ' '},
+        {vk::Numpad0, ' '},
+        {vk::Numpad0 + 10, ' '},
+        {8, ' '},
+        {32, ' '},
+        {'A', ' '},
+        {112, ' '},
+        {vk::RightWindows, ' '},
+        {0, ' '},
+        {vk::Enter, '3'},
+        {vk::Escape, '3'},
+        {vk::Shift, '3'},
+        {vk::Control, '3'},
+        {vk::Alt, '3'},
+        {vk::CapsLock, '3'},
+        {vk::LeftWindows, '3'},
+        {vk::ContextMenu, '3'},
+        {vk::NumLock, '3'},
     };
     for (auto [code, after] : keys) {
         paste(5, "3");

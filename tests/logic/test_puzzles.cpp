@@ -3,11 +3,15 @@
 
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)
 {
-    EXPECT_EQ((ws.splash && ws.splashTimer ? "splash " : "") + game.dificultadActual + game.dificultadElegida + ws.status + ws.asked
-                  + board(), "splash ffBienbenido a Cuadrix! Todo listo para jugar" + placed(puzzleLine(), white({1}, 'f')));
+    EXPECT_EQ((ws.splash && ws.splashTimer ? "splash " : "") + game.dificultadActual + game.dificultadElegida
+                  + ws.status + ws.asked + board(),
+              "splash ffBienbenido a Cuadrix! Todo listo para jugar" + placed(puzzleLine(), white({1}, 'f')));
     // The draw's number r deals puzzle Int(2 r) + 1 (a number of 1, which the clock's never gives, the last).
-    for (const auto& [r, label, shift] : {std::tuple{0.0, "Facil 1", 0}, {0.49, "Facil 1", 0}, {0.5, "Facil 2", 3},
-                                          {0.99, "Facil 2", 3}, {1.0, "Facil 2", 3}}) {
+    for (const auto& [r, label, shift] : {std::tuple{0.0, "Facil 1", 0},
+                                          {0.49, "Facil 1", 0},
+                                          {0.5, "Facil 2", 3},
+                                          {0.99, "Facil 2", 3},
+                                          {1.0, "Facil 2", 3}}) {
         game.random = [r = r] { return r; };
         ws.cells.fill({"x", true, true, colorFijo, fondoError});
         game.nuevo_sudoku_Click();
@@ -47,7 +51,11 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
                L = &Game::cargar_sudoku_Click;
     const std::string id = game.idSudoku, good = puzzleLine();
     // "@/": the game folder.
-    struct Case { void (Game::*command)(); std::vector<std::string> lines; std::string prompt; };
+    struct Case {
+        void (Game::*command)();
+        std::vector<std::string> lines;
+        std::string prompt;
+    };
     const Case cases[] = {
         // The draw deals record 2 here: both records are checked.
         {N, {"solo cabecera", "Medio 1", good}, "El fichero de sudokus @/medio.sdk está dañado o incompleto."},
@@ -67,7 +75,11 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
     };
     game.random = [] { return 0.7; };
     for (const auto& [command, lines, prompt] : cases) {
-        writeFile(command == S ? "sol_fac.sdk" : command == L ? "partida.sdk" : command == N ? "medio.sdk" : "facil.sdk", lines);
+        writeFile(command == S       ? "sol_fac.sdk"
+                      : command == L ? "partida.sdk"
+                      : command == N ? "medio.sdk"
+                                     : "facil.sdk",
+                  lines);
         const std::string before = snapshot();
         ws.asked.clear();
         (game.*command)();

@@ -4,7 +4,12 @@
 // The first cell listed is the one being typed, with the focus: the check commits it first.
 TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
 {
-    struct Case { std::vector<std::pair<int, int>> typed; Answer answer; std::vector<int> marked; std::string status; };
+    struct Case {
+        std::vector<std::pair<int, int>> typed;
+        Answer answer;
+        std::vector<int> marked;
+        std::string status;
+    };
     const std::string none = "Enhorabuena no tienes ningun error";
     const std::string question = box("Cuidado tienes errores, ¿quieres dejar marcados los errores?", "Sí/No");
     const Case cases[] = {
@@ -15,7 +20,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         {{{1, 5}, {73, 5}}, Answer::Yes, {1, 73, 50}, "antes"},    // the column only, the first cell typed
         {{{3, 2}}, Answer::Yes, {3, 50}, "antes"},                 // the given "2" in cell 2 stays unmarked
         {{{1, 5}, {11, 5}}, Answer::No, {}, "Vigila, contiene errores"},
-        {{{4, 3}, {1, 10}, {10, 10}}, Answer::OK, {50}, none},           // out of range: empty
+        {{{4, 3}, {1, 10}, {10, 10}}, Answer::OK, {50}, none},          // out of range: empty
         {{{19, 5}, {29, 5}, {3, 6}, {13, 6}}, Answer::OK, {50}, none},  // boxes apart
     };
     for (const auto& [typed, answer, marked, status] : cases) {
@@ -27,19 +32,22 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         std::tie(ws.status, ws.answers, ws.asked) = std::tuple("antes", std::deque<Answer>{answer}, "");
         game.check_Click();
         EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked,
-                  status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question)) << typed[0].first;
+                  status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question))
+            << typed[0].first;
     }
 }
 
 TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItReads)
 {
-    type(1, vk::Digit0 + 1);  // right
-    type(3, vk::Digit0 + 9);  // wrong
-    type(5, 32, 6);           // cleared
+    type(1, vk::Digit0 + 1);         // right
+    type(3, vk::Digit0 + 9);         // wrong
+    type(5, 32, 6);                  // cleared
     ws.cells[41].back = fondoError;  // a mark left on a given cell by an earlier check
     game.solucionar_sudoku_Click();
     const std::string corrected = with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c');
-    EXPECT_EQ(ws.status + board(), "Sudoku Solucionado" + solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
+    EXPECT_EQ(ws.status + board(),
+              "Sudoku Solucionado" + solutionLine() + "|" + solutionLine() + "|" + corrected + "|"
+                  + givens(puzzleLine()));
 
     // The library may have changed since the puzzle was drawn: restart locks the given cells of
     // the line it reads, not those the board had.

@@ -19,7 +19,8 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     EXPECT_EQ(ops.syncs, 2) << "the new file flushed, then its folder";
     const std::string saved = with(puzzleLine(), {81}, '3');
     EXPECT_EQ(support::readBytes(folder.game("partida.sdk")), game.idSudoku + "\r\nf\r\n" + saved + "\r\n");
-    EXPECT_EQ(ws.status + backs() + support::readBytes(folder.game("part~a1B2c3")) + support::readBytes(folder.game("part~a1B2c")),
+    EXPECT_EQ(ws.status + backs() + support::readBytes(folder.game("part~a1B2c3"))
+                  + support::readBytes(folder.game("part~a1B2c")),
               "Partida guardada" + white() + "part~a1B2c3part~a1B2c");
 
     type(1, vk::Digit0 + 6, 81);
@@ -60,12 +61,15 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
         fs::create_directories(made);
     fs::permissions(home, fs::perms::all);
     fs::copy(folder.root / "game", shared / "game");
-    EXPECT_EQ(dataFolderOf((folder.root / "usr/games").string()) + dataFolderOf(folder.root.string()), shared.string() + folder.root.string());
-    EXPECT_TRUE(savedGamePlace(shared.string()).privateFolder) << "not in the shared data, even for a player who may write it";
-    fs::permissions(folder.root / "game", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_EQ(dataFolderOf((folder.root / "usr/games").string()) + dataFolderOf(folder.root.string()),
+              shared.string() + folder.root.string());
+    EXPECT_TRUE(savedGamePlace(shared.string()).privateFolder)
+        << "not in the shared data, even for a player who may write it";
+    fs::permissions(folder.root / "game",
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
     // The program's data folder, XDG_DATA_HOME (a relative one does not count), the saved game's folder.
-    const std::tuple<fs::path, std::string, fs::path> places[] = {{shared, home.string(), home / "cuadrix"},
-                                                                  {folder.root, "datos", home / ".local/share/cuadrix"}};
+    const std::tuple<fs::path, std::string, fs::path> places[] = {
+        {shared, home.string(), home / "cuadrix"}, {folder.root, "datos", home / ".local/share/cuadrix"}};
     ::setenv("HOME", home.c_str(), 1);
     for (const auto& [program, dataHome, saved] : places) {
         ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
@@ -107,22 +111,26 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
         {"../otro/" + std::string(300, 'x') + "/p", "@/game/partida.sdk: el nombre es demasiado largo."},
     };
     for (const auto& [link, cause] : places) {
-        link.empty() ? (void)fs::create_directory(folder.game("partida.sdk")) : fs::create_symlink(link, folder.game("partida.sdk"));
+        link.empty() ? (void)fs::create_directory(folder.game("partida.sdk"))
+                     : fs::create_symlink(link, folder.game("partida.sdk"));
         ws.folder = (link == "otro" ? folder.root / "otro" : folder.root).string();
         ws.asked.clear();
         game.guardar_sudoku_Click();
-        EXPECT_EQ(ws.asked + ws.status, box("No se ha podido guardar la partida en " + support::inGame(cause, folder.root))
-                                            + "Bienbenido a Cuadrix! Todo listo para jugar");
+        EXPECT_EQ(ws.asked + ws.status,
+                  box("No se ha podido guardar la partida en " + support::inGame(cause, folder.root))
+                      + "Bienbenido a Cuadrix! Todo listo para jugar");
         EXPECT_TRUE(fs::is_fifo(folder.root / "otro/tubo"));
         fs::remove_all(folder.game("partida.sdk"));
     }
-    // A folder is no saved game to load; saves hold no descriptor; a save beyond the file-size limit fails with its cause,
-    // and the game goes on.
+    // A folder is no saved game to load; saves hold no descriptor; a save beyond the file-size limit fails with its
+    // cause, and the game goes on.
     fs::create_directory(folder.game("partida.sdk"));
     ws.asked.clear();
     game.cargar_sudoku_Click();
-    EXPECT_EQ(ws.asked + ws.status, box(support::inGame("No se puede leer la partida guardada @/game/partida.sdk: es una carpeta.",
-                                                        folder.root)) + "Bienbenido a Cuadrix! Todo listo para jugar");
+    EXPECT_EQ(
+        ws.asked + ws.status,
+        box(support::inGame("No se puede leer la partida guardada @/game/partida.sdk: es una carpeta.", folder.root))
+            + "Bienbenido a Cuadrix! Todo listo para jugar");
     fs::remove(folder.game("partida.sdk"));
     const pid_t child = ::fork();
     if (child == 0) {  // a hundred saves under a limit of 64 open files, then one under a limit of 64 bytes
@@ -134,9 +142,14 @@ TEST_F(GameTest, ASaveThatCannotBeMadeSaysWhyAndChangesNothing)
         ::signal(SIGXFSZ, SIG_IGN);  // as the game does
         ::setrlimit(RLIMIT_FSIZE, &small);
         game.guardar_sudoku_Click();
-        ::_exit(ws.asked == box(support::inGame("No se ha podido guardar la partida en @/game/partida.sdk: supera el tamaño "
-                                                "de fichero que este sistema permite. La partida guardada anterior no se ha "
-                                                "modificado.", folder.root)) ? 0 : 1);
+        ::_exit(
+            ws.asked
+                    == box(support::inGame("No se ha podido guardar la partida en @/game/partida.sdk: supera el tamaño "
+                                           "de fichero que este sistema permite. La partida guardada anterior no se ha "
+                                           "modificado.",
+                                           folder.root))
+                ? 0
+                : 1);
     }
     int status = -1;
     EXPECT_TRUE(::waitpid(child, &status, 0) == child && status == 0);

@@ -18,7 +18,9 @@ using namespace support;
 // loops down and leave most kills in the first save.
 TEST(Reliability, TwoGamesSavingAtOnceAndKilledAtAnyMomentLeaveOneOfTheTwoWhole)
 {
-    struct NoFlush : SystemFileOps { int sync(int) override { return 0; } } ops;
+    struct NoFlush : SystemFileOps {
+        int sync(int) override { return 0; }
+    } ops;
     ProgramFolder folder("kill");
     fs::create_directory(folder.root / "real");
     fs::create_symlink("../real/partida.sdk", folder.game("partida.sdk"));
@@ -27,7 +29,8 @@ TEST(Reliability, TwoGamesSavingAtOnceAndKilledAtAnyMomentLeaveOneOfTheTwoWhole)
     game.puzzleOnBoard = true;
     // A short game and a long one, so that no cut or mix passes for either.
     const std::string labels[] = {"Partida A", "Partida B \xE1\xF1 " + std::string(8000, 'b')};
-    const std::set<std::string> whole = {crlf({labels[0], "", std::string(81, '0')}), crlf({labels[1], "", std::string(81, '0')})};
+    const std::set<std::string> whole = {crlf({labels[0], "", std::string(81, '0')}),
+                                         crlf({labels[1], "", std::string(81, '0')})};
     std::set<std::string> seen;
     writeBytes(folder.root / "real/partida.sdk", *whole.begin());
     // 200 rounds at least, and on until both games were seen whole: in a slow build (sanitizers, a busy machine) the
@@ -37,7 +40,8 @@ TEST(Reliability, TwoGamesSavingAtOnceAndKilledAtAnyMomentLeaveOneOfTheTwoWhole)
         for (int n = 0; n < 2; ++n) {
             game.idSudoku = labels[n];
             if ((children[n] = ::fork()) == 0)
-                for (;;) game.GuardarPartida(folder.root.string(), partidaNom);  // saves until killed
+                for (;;)
+                    game.GuardarPartida(folder.root.string(), partidaNom);  // saves until killed
         }
         ::usleep(static_cast<useconds_t>(std::rand() % (4000 + 20 * round)));
         for (pid_t child : children) {

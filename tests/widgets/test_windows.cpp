@@ -25,7 +25,8 @@ TEST_F(WidgetTest, TheSplashShowsCentredOverTheBoardAndHidesAtTheSecondTick)
     Form4* splash = form->splash();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return splash->isVisible(); }));
     // The splash leaves the focus in cell 1, in the centre of the screen.
-    EXPECT_TRUE(focusedCell() == 1 && splash->geometry().center() == QGuiApplication::primaryScreen()->geometry().center());
+    EXPECT_TRUE(focusedCell() == 1
+                && splash->geometry().center() == QGuiApplication::primaryScreen()->geometry().center());
     EXPECT_TRUE(splash->Timer1()->isActive() && splash->Timer1()->interval() == 1000) << "two ticks of a second";
     QMetaObject::invokeMethod(splash->Timer1(), "timeout");
     EXPECT_TRUE(splash->isVisible());
@@ -50,13 +51,16 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     EXPECT_EQ(form->helpWindow(), help.data());
     EXPECT_EQ(help->WebBrowser1()->source().path(), "resolucion.htm");
     // Pages and their pictures are found in a folder whose name is not UTF-8.
-    const std::string folder = std::filesystem::temp_directory_path().string() + "/cuadrix Espa\xf1" "a \\ #1";
+    const std::string folder = std::filesystem::temp_directory_path().string()
+        + "/cuadrix Espa\xf1"
+          "a \\ #1";
     std::filesystem::create_directories(folder + "/data");
     for (const auto& [name, bytes] : {std::pair{"/data/reglas.htm", "<h1>Reglas</h1>"}, {"/data/dibujo.png", "imagen"}})
         support::writeBytes(folder + name, bytes);
     form->showHelp("file://" + folder + "/data/reglas.htm");
     EXPECT_EQ(help->WebBrowser1()->toPlainText(), "Reglas");
-    EXPECT_EQ(help->WebBrowser1()->loadResource(QTextDocument::ImageResource, QUrl("dibujo.png")), QByteArray("imagen"));
+    EXPECT_EQ(help->WebBrowser1()->loadResource(QTextDocument::ImageResource, QUrl("dibujo.png")),
+              QByteArray("imagen"));
     // Pages, stylesheets and pictures that cannot be read: a page says why, the others are left out; none waits.
     for (const char* fifo : {"/data/estilo.css", "/data/tubo.htm"})
         ::mkfifo((folder + fifo).c_str(), 0600);
@@ -64,8 +68,10 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     const QString at = QFile::decodeName(folder.c_str()) + "/data/";
     const std::tuple<int, QUrl, QString> hostile[] = {
         {QTextDocument::StyleSheetResource, QUrl("estilo.css"), ""},
-        {QTextDocument::StyleSheetResource, QUrl::fromLocalFile("/dev/zero"), ""}, {QTextDocument::ImageResource, QUrl("dibujo.png?1"), ""},
-        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""}, {QTextDocument::ImageResource, QUrl("../data/dibujo.png"), ""},
+        {QTextDocument::StyleSheetResource, QUrl::fromLocalFile("/dev/zero"), ""},
+        {QTextDocument::ImageResource, QUrl("dibujo.png?1"), ""},
+        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""},
+        {QTextDocument::ImageResource, QUrl("../data/dibujo.png"), ""},
         {QTextDocument::HtmlResource, QUrl("tubo.htm"), at + "tubo.htm: no es un fichero normal."},
         {QTextDocument::HtmlResource, QUrl("grande.htm"), at + "grande.htm: es demasiado grande."},
     };
@@ -87,31 +93,42 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
 // on either side it covers least of the board (inside the main window); it always stays on the screen.
 TEST(HelpPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheLeastOfTheBoard)
 {
-    const struct { const char* what; QRect mainWindow, screen; QPoint help; } cases[] = {
+    const struct {
+        const char* what;
+        QRect mainWindow, screen;
+        QPoint help;
+    } cases[] = {
         {"room on both sides: the right", QRect(1000, 100, 476, 600), QRect(0, 30, 2560, 1410), QPoint(1476, 100)},
         {"room only on the left", QRect(1000, 100, 476, 600), QRect(0, 30, 1600, 994), QPoint(270, 100)},
-        {"no room on either side: right and bottom", QRect(300, 50, 476, 600), QRect(0, 0, 1280, 768), QPoint(550, 228)},
+        {"no room on either side: right and bottom", QRect(300, 50, 476, 600), QRect(0, 0, 1280, 768),
+         QPoint(550, 228)},
         {"a screen smaller than the help window", QRect(100, 100, 476, 400), QRect(10, 20, 640, 480), QPoint(10, 20)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(placeHelpWindow(QSize(730, 540), c.mainWindow, c.mainWindow.adjusted(10, 80, -16, -70), c.screen), c.help) << c.what;
+        EXPECT_EQ(placeHelpWindow(QSize(730, 540), c.mainWindow, c.mainWindow.adjusted(10, 80, -16, -70), c.screen),
+                  c.help)
+            << c.what;
 }
 
 TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
 {
     form->menuItem("acerca")->trigger();
     QPointer<FrmAboutWindow> about = form->aboutBox();
-    ASSERT_TRUE(about && about->isVisible() && !about->isModal() && !about->parentWidget() && !about->windowHandle()->transientParent());
+    ASSERT_TRUE(about && about->isVisible() && !about->isModal() && !about->parentWidget()
+                && !about->windowHandle()->transientParent());
     about->cmdSysInfo()->setFocus();
-    QTest::keyClick(about->windowHandle(), Qt::Key_Return);  // its message, with the application's title, and the box stays
-    EXPECT_EQ(asked, QStringList({QString::fromUtf8("Cuadrix|OK|La información del sistema no está disponible en este momento")}));
+    QTest::keyClick(about->windowHandle(),
+                    Qt::Key_Return);  // its message, with the application's title, and the box stays
+    EXPECT_EQ(
+        asked,
+        QStringList({QString::fromUtf8("Cuadrix|OK|La información del sistema no está disponible en este momento")}));
     QTest::keyClick(about->windowHandle(), Qt::Key_Escape);  // "Aceptar", whichever button has the focus
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(about.isNull());
 }
 
-// What each real box shows: its title, its buttons in Spanish, the default one, the prompt; Esc and then the close button
-// are tried on it, and when it stays open through both the button given answers it.
+// What each real box shows: its title, its buttons in Spanish, the default one, the prompt; Esc and then the close
+// button are tried on it, and when it stays open through both the button given answers it.
 TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCloseAsCancel)
 {
     form->setMessageBoxFunction(nullptr);
@@ -124,8 +141,8 @@ TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCl
             for (QAbstractButton* button : box->buttons())
                 buttons << button->text();
             buttons.sort();
-            shown = box->windowTitle() + "|" + buttons.join("/") + "|" + (box->defaultButton() ? box->defaultButton()->text() : "")
-                  + "|" + box->text();
+            shown = box->windowTitle() + "|" + buttons.join("/") + "|"
+                + (box->defaultButton() ? box->defaultButton()->text() : "") + "|" + box->text();
             QTest::keyClick(box, Qt::Key_Escape);
             box->close();
             if ((stayed = box->isVisible()))
@@ -162,7 +179,8 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
         const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRgb* pixel = reinterpret_cast<const QRgb*>(image.constBits());
         return std::count_if(pixel, pixel + image.width() * image.height(), [colour](QRgb p) {
-            return qAbs(qRed(p) - qRed(colour)) + qAbs(qGreen(p) - qGreen(colour)) + qAbs(qBlue(p) - qBlue(colour)) < 100;
+            return qAbs(qRed(p) - qRed(colour)) + qAbs(qGreen(p) - qGreen(colour)) + qAbs(qBlue(p) - qBlue(colour))
+                < 100;
         });
     };
     form->setCellBackColor(openCell(), fondoError);
@@ -170,11 +188,14 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     EXPECT_TRUE(count(form->aboutBox()->findChild<QWidget*>("lblDescription"), qRgb(0, 0, 0)) > 20
                 && count(form->statusLine(), qRgb(0, 0, 0)) > 20 && count(form->Text1(openCell()), qRgb(0, 0, 0)) > 20);
     EXPECT_GT(count(form.get(), qRgb(255, 224, 192)), 100000);
-    EXPECT_TRUE(count(form->Text1(givenCell()), qRgb(255, 0, 0)) > 20 && count(form->Text1(openCell()), qRgb(255, 192, 192)) > 400);
+    EXPECT_TRUE(count(form->Text1(givenCell()), qRgb(255, 0, 0)) > 20
+                && count(form->Text1(openCell()), qRgb(255, 192, 192)) > 400);
     QApplication::setPalette(before);
     // The game's colours are BGR values (0x00BBGGRR); each shows as the colour it names, the focus as the menu's.
     const QList<QColor> shown = {toQColor(fondoCorrecto), toQColor(windowBackground), toQColor(fondoFoco)};
-    EXPECT_EQ(shown, QList<QColor>({QColor(192, 255, 192), QColor(255, 224, 192), QApplication::palette("QMenu").color(QPalette::Window)}));
+    EXPECT_EQ(shown,
+              QList<QColor>({QColor(192, 255, 192), QColor(255, 224, 192),
+                             QApplication::palette("QMenu").color(QPalette::Window)}));
 }
 
 // What each window shows and where, as recorded in looks.txt: a change to a window's layout, fonts, texts, pictures,
@@ -185,27 +206,47 @@ TEST_F(WidgetTest, EachWindowLooksAsRecorded)
     form->menuItem("reglas")->trigger();
     QStringList looks;
     // Each named part: where, its font (a cell's weight follows the puzzle), what it shows.
-    for (QWidget* window : QList<QWidget*>{form->centralWidget(), form->aboutBox(), form->helpWindow(), form->splash()}) {
+    for (QWidget* window :
+         QList<QWidget*>{form->centralWidget(), form->aboutBox(), form->helpWindow(), form->splash()}) {
         for (QWidget* w : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<QLabel*>(w);
             const auto* button = qobject_cast<QAbstractButton*>(w);
-            const QString shows = label && !label->pixmap().isNull() ? QString("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())
-                                : label ? label->text() : button ? button->text() : w == window ? w->windowTitle() : "";
+            const QString shows = label && !label->pixmap().isNull()
+                ? QString("picture %1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())
+                : label       ? label->text()
+                : button      ? button->text()
+                : w == window ? w->windowTitle()
+                              : "";
             if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
-                looks << QString("%1 %2,%3 %4x%5 %6 %7%8%9 %10").arg(w->objectName()).arg(w == window ? 0 : w->x()).arg(w == window ? 0 : w->y())
-                             .arg(w->width()).arg(w->height()).arg(w->font().family()).arg(w->font().pointSize())
-                             .arg(w->font().bold() && !qobject_cast<TextCell*>(w) ? " bold" : "").arg(w->font().italic() ? " italic" : "").arg(shows);
+                looks << QString("%1 %2,%3 %4x%5 %6 %7%8%9 %10")
+                             .arg(w->objectName())
+                             .arg(w == window ? 0 : w->x())
+                             .arg(w == window ? 0 : w->y())
+                             .arg(w->width())
+                             .arg(w->height())
+                             .arg(w->font().family())
+                             .arg(w->font().pointSize())
+                             .arg(w->font().bold() && !qobject_cast<TextCell*>(w) ? " bold" : "")
+                             .arg(w->font().italic() ? " italic" : "")
+                             .arg(shows);
         }
     }
     for (QMenu* menu : form->menuBar()->findChildren<QMenu*>())
         for (QAction* action : menu->title().isEmpty() ? QList<QAction*>() : menu->actions())
-            looks << menu->title() + ": " + (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString()
-                                                 + (action->isChecked() ? " ticked" : ""));
-    looks << QString("Toolbar1: pictures of %1x%2").arg(form->toolbar()->iconSize().width()).arg(form->toolbar()->iconSize().height());
+            looks << menu->title() + ": "
+                    + (action->isSeparator() ? "-"
+                                             : action->text() + " " + action->shortcut().toString()
+                               + (action->isChecked() ? " ticked" : ""));
+    looks << QString("Toolbar1: pictures of %1x%2")
+                 .arg(form->toolbar()->iconSize().width())
+                 .arg(form->toolbar()->iconSize().height());
     for (const QSize& size : QApplication::windowIcon().availableSizes())  // every size the launcher has
         looks << QString("window icon %1x%2").arg(size.width()).arg(size.height());
     for (QAction* action : form->toolbar()->actions())
-        looks << "Toolbar1: " + (action->isSeparator() ? "-" : action->iconText() + QString(" %1 pictures").arg(action->icon().availableSizes().size()));
+        looks << "Toolbar1: "
+                + (action->isSeparator()
+                       ? "-"
+                       : action->iconText() + QString(" %1 pictures").arg(action->icon().availableSizes().size()));
     QFile file(QT_TESTCASE_SOURCEDIR "/widgets/looks.txt");
     if (qEnvironmentVariableIsSet("CUADRIX_RECORD_LOOKS") && file.open(QIODevice::WriteOnly))
         GTEST_SKIP() << "recorded: " << file.write((looks.join("\n") + "\n").toUtf8()) << " bytes";

@@ -26,7 +26,8 @@ protected:
         form = std::make_unique<Form1>(executableFolder().value());
         form->game().random = [] { return 0.0; };  // the first puzzle of the easy library
         form->setMessageBoxFunction([this](const QString& prompt, const QString& title, Buttons buttons) {
-            asked << title + "|" + QStringList{"OK", "Sí/No", "Sí/No/Cancelar"}[static_cast<int>(buttons)] + "|" + prompt;
+            asked << title + "|" + QStringList{"OK", "Sí/No", "Sí/No/Cancelar"}[static_cast<int>(buttons)] + "|"
+                    + prompt;
             return answers.isEmpty() ? Answer::OK : answers.takeFirst();
         });
         form->start();
@@ -53,5 +54,8 @@ protected:
     // The first open and the first given cell of the puzzle on the board.
     int openCell() const { return firstCell(false); }
     int givenCell() const { return firstCell(true); }
-    int firstCell(bool locked, int i = 1) const { return form->Text1(i)->isLocked() == locked ? i : firstCell(locked, i + 1); }
+    int firstCell(bool locked, int i = 1) const
+    {
+        return form->Text1(i)->isLocked() == locked ? i : firstCell(locked, i + 1);
+    }
 };

@@ -44,7 +44,9 @@ namespace {
 // Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
 constexpr long kAttemptsPerPuzzle = 20000;
 
-struct UsageError : std::runtime_error { using std::runtime_error::runtime_error; };
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 struct Arguments {
     std::vector<std::string> positional;
@@ -161,8 +163,9 @@ std::optional<int> levelReady(const fs::path& folder, const Level& level, std::o
         return std::nullopt;
     }
     const Report report = checkLevel(folder, level);
-    if (report.problems.empty() || (readTextFile(folder / libraryFile(level)).error == ENOENT
-                                    && readTextFile(folder / solutionFile(level)).error == ENOENT))
+    if (report.problems.empty()
+        || (readTextFile(folder / libraryFile(level)).error == ENOENT
+            && readTextFile(folder / solutionFile(level)).error == ENOENT))
         return report.puzzles;
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
@@ -191,7 +194,7 @@ std::string refusal(const std::string& line, std::size_t number, const std::map<
     const std::size_t bad = p.puzzle.find_first_not_of("0123456789");
     if (bad != std::string::npos)
         return "carácter no válido en la posición " + std::to_string(bad + 1)
-             + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
+            + " (solo valen 1-9 y '.' o '0' para las casillas vacías)";
     if (p.puzzle.find('0') == std::string::npos)
         return "no tiene casillas vacías";
     if (known.count(p.puzzle))
@@ -284,8 +287,8 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
         if (!forDrawn && rest.size() == wanted - drawnSlots)
             continue;
         (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
-        notes[puzzle] = difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount())
-                      + " pistas";
+        notes[puzzle] =
+            difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
     }
     std::vector<NewPuzzle> puzzles = drawn;
     puzzles.insert(puzzles.end(), rest.begin(), rest.end());

@@ -53,7 +53,7 @@ int startChange(const fs::path& folder, const Level& level, std::string& why)
     const std::string path = (folder / markerFile(level)).string();
     int error;
     const int marker = createLockedFile(path, error, 0600);
-    why = !error                ? ""
+    why = !error          ? ""
         : error == EEXIST ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " (" + path + ")"
                           : "no se puede escribir " + path + ": " + writeErrorText(error, path);
     return marker;
@@ -98,10 +98,9 @@ std::string appendHeld(const fs::path& folder, const Level& level, std::vector<N
         lib.lines = sol.lines = {level.header};
     else if (!!lib.error || !!sol.error)
         return "no se puede leer " + (!lib.error ? solPath : libPath).string() + ": "
-             + fileErrorText(!lib.error ? sol.error : lib.error);
+            + fileErrorText(!lib.error ? sol.error : lib.error);
     else if (lib.lines.empty() || sol.lines.empty() || !lib.problems.empty() || !sol.problems.empty())
-        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level)
-             + " no están en el formato del juego";
+        return "los ficheros " + libraryFile(level) + " y " + solutionFile(level) + " no están en el formato del juego";
 
     std::set<std::string> taken(lib.lines.begin(), lib.lines.end());
     taken.insert(sol.lines.begin(), sol.lines.end());
@@ -151,8 +150,9 @@ TextFile readTextFile(const fs::path& path)
         }
         if (number == 1 && line->rfind("\xEF\xBB\xBF", 0) == 0) {
             line->erase(0, 3);
-            out.problems.push_back({path.string(), 1, "empieza por la marca BOM de UTF-8, que el juego tomaría por "
-                                                      "parte de la línea"});
+            out.problems.push_back({path.string(), 1,
+                                    "empieza por la marca BOM de UTF-8, que el juego tomaría por "
+                                    "parte de la línea"});
         }
         if (reader.lastEnd() == LineReader::End::None)
             out.problems.push_back({path.string(), number, "la última línea no termina en CR LF"});
@@ -169,7 +169,8 @@ TextFile readTextFile(const fs::path& path)
     if (!out.error && out.lines.empty())
         out.problems.push_back({path.string(), 0, "el fichero está vacío; falta al menos la cabecera"});
     if (out.error)
-        out.problems.push_back({path.string(), reader.isOpen() && out.error != kTwoByteText ? int(out.lines.size()) + 1 : 0,
+        out.problems.push_back({path.string(),
+                                reader.isOpen() && out.error != kTwoByteText ? int(out.lines.size()) + 1 : 0,
                                 fileErrorText(out.error)});
     const auto more = [](int n) {
         return n > 1 ? " (y " + std::to_string(n - 1) + (n == 2 ? " línea más)" : " líneas más)") : std::string();
@@ -212,14 +213,14 @@ std::string solutionFault(const std::string& solution, const std::string& puzzle
             const char digit = solution[row[unit / 9] * 9 + column[unit / 9]];
             if (seen.find(digit) != std::string::npos)
                 return "no es válida: " + std::string(kinds[unit / 9]) + " " + std::to_string(u + 1) + " repite el "
-                     + digit;
+                    + digit;
             seen += digit;
         }
     }
     for (std::size_t c = 0; c < kCells && isDigitLine(puzzle); ++c)
         if (puzzle[c] != '0' && puzzle[c] != solution[c])
             return "no respeta el " + std::string(1, puzzle[c]) + " dado en la fila " + std::to_string(c / 9 + 1)
-                 + ", columna " + std::to_string(c % 9 + 1);
+                + ", columna " + std::to_string(c % 9 + 1);
     return {};
 }
 
@@ -289,8 +290,9 @@ void checkLabels(const std::string& file, const std::vector<std::string>& lines,
         if (lines[i].empty())
             add(problems, file, i, "etiqueta vacía");
         else if (!others.empty())
-            add(problems, file, i, "la etiqueta " + guillemets(lines[i]) + " es igual a " + lineList(others)
-                                       + "; cada etiqueta debe ser única en el fichero");
+            add(problems, file, i,
+                "la etiqueta " + guillemets(lines[i]) + " es igual a " + lineList(others)
+                    + "; cada etiqueta debe ser única en el fichero");
     }
 }
 
@@ -321,8 +323,8 @@ Report checkLevel(const fs::path& folder, const Level& level)
         return report;
     checkLabels(libName, lib.lines, problems);
     if (!sol.lines.empty() && sol.lines[0] != lib.lines[0])
-        add(problems, solName, 0, "la cabecera no es la de " + libraryFile(level) + " (" + guillemets(lib.lines[0])
-                                      + ")");
+        add(problems, solName, 0,
+            "la cabecera no es la de " + libraryFile(level) + " (" + guillemets(lib.lines[0]) + ")");
     if (!sol.lines.empty())
         checkLabels(solName, sol.lines, problems);
 
@@ -335,20 +337,22 @@ Report checkLevel(const fs::path& folder, const Level& level)
         if (!isDigitLine(puzzle))
             add(problems, libName, i + 1, "la línea del sudoku " + guillemets(label) + " no empieza por 81 cifras");
         else if (solutions != 1)
-            add(problems, libName, i + 1, "el sudoku " + guillemets(label)
-                + (solutions == 0 ? " no tiene solución" : " tiene más de una solución"));
+            add(problems, libName, i + 1,
+                "el sudoku " + guillemets(label)
+                    + (solutions == 0 ? " no tiene solución" : " tiene más de una solución"));
         if (sol.lines.empty())
             continue;
         // The label's solution, looked up by the game's own lookup.
         const LibraryResult found = findRecord(solName, label, KeyLines::Every);
         const std::size_t j = static_cast<std::size_t>(found.line) - 1;  // the key line's index
         if (found.error == LibraryError::LabelNotFound)
-            add(problems, libName, i, "falta la solución de " + guillemets(label) + ": la etiqueta no está en "
-                                                  + solutionFile(level));
+            add(problems, libName, i,
+                "falta la solución de " + guillemets(label) + ": la etiqueta no está en " + solutionFile(level));
         else if (found.line > 0 && !isLabelLine(found.line))
-            add(problems, solName, j, "la etiqueta " + guillemets(label) + " de " + libraryFile(level)
-                                                  + " es igual a " + (j == 0 ? "la cabecera" : "esta línea de cifras")
-                                                  + ", y el juego tomaría la línea siguiente como su solución");
+            add(problems, solName, j,
+                "la etiqueta " + guillemets(label) + " de " + libraryFile(level) + " es igual a "
+                    + (j == 0 ? "la cabecera" : "esta línea de cifras")
+                    + ", y el juego tomaría la línea siguiente como su solución");
         else if (const std::string fault = found.line > 0 ? solutionFault(found.digits, puzzle) : ""; !fault.empty())
             add(problems, solName, j + 1, "la solución de " + guillemets(label) + " " + fault);
     }
@@ -370,7 +374,8 @@ Report checkFolder(const fs::path& folder)
         report.puzzles += one.puzzles;
         report.problems.insert(report.problems.end(), one.problems.begin(), one.problems.end());
         if (one.files > 0 && one.puzzles < drawnRecords)
-            report.problems.push_back({(folder / libraryFile(level)).string(), 0, "tiene " + std::to_string(one.puzzles)
+            report.problems.push_back({(folder / libraryFile(level)).string(), 0,
+                                       "tiene " + std::to_string(one.puzzles)
                                            + " sudokus; una partida nueva elige entre los "
                                            + std::to_string(drawnRecords) + " primeros"});
     }
@@ -394,11 +399,10 @@ std::map<std::string, std::string> puzzlesInFolder(const fs::path& folder, std::
         for (std::size_t i : labelIndices(lib.lines)) {
             if (!isDigitLine(lib.lines[i + 1]))
                 continue;
-            const auto [first, added] = known.emplace(lib.lines[i + 1].substr(0, kCells),
-                                                      libraryFile(level) + ", " + guillemets(lib.lines[i]));
+            const auto [first, added] =
+                known.emplace(lib.lines[i + 1].substr(0, kCells), libraryFile(level) + ", " + guillemets(lib.lines[i]));
             if (!added && repeats)
-                add(*repeats, libName, i + 1,
-                    "el sudoku " + guillemets(lib.lines[i]) + " ya está en " + first->second);
+                add(*repeats, libName, i + 1, "el sudoku " + guillemets(lib.lines[i]) + " ya está en " + first->second);
         }
     }
     return known;
@@ -457,9 +461,10 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
     int error;
     const int marker = lockAbandoned(markerPath, error);
     if (marker < 0 && error != ENOENT) {
-        repair.blocked = error == EWOULDBLOCK ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " ahora"
-                       : "no se puede comprobar el cambio que anota " + markerPath + ": " + fileErrorText(error)
-                             + "; bórrelo si ningún cuadrix-biblioteca está cambiando " + libraryFile(level);
+        repair.blocked = error == EWOULDBLOCK
+            ? "otro cuadrix-biblioteca está cambiando " + libraryFile(level) + " ahora"
+            : "no se puede comprobar el cambio que anota " + markerPath + ": " + fileErrorText(error)
+                + "; bórrelo si ningún cuadrix-biblioteca está cambiando " + libraryFile(level);
         return repair;
     }
     for (const fs::path& path : {solPath, libPath})
@@ -494,13 +499,14 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
     const bool solUnread = unreadable(sol);
     if (!labels.empty() && (solUnread || unreadable(lib))) {
         repair.blocked = "no se puede deshacer el cambio interrumpido que anota " + markerPath + ": no se puede leer "
-                       + (solUnread ? solPath : libPath).string() + ": " + fileErrorText((solUnread ? sol : lib).error);
+            + (solUnread ? solPath : libPath).string() + ": " + fileErrorText((solUnread ? sol : lib).error);
     } else if (labels.empty() || count(inLibrary) == std::ptrdiff_t(labels.size()) || count(inSolutions) == 0) {
         // Cut short before its first write, or after its last: nothing of the files to undo.
     } else if (count(inLibrary) == 0 && added && (!newLevel || (kept == 1 && lib.error == ENOENT))) {
-        error = newLevel ? (::unlink(solPath.c_str()) == 0 ? 0 : errno)
-                         : writeFileAtomically(solPath.string(), crlf({sol.lines.begin(), sol.lines.begin() + long(kept)}),
-                                               systemFileOps());
+        error = newLevel
+            ? (::unlink(solPath.c_str()) == 0 ? 0 : errno)
+            : writeFileAtomically(solPath.string(), crlf({sol.lines.begin(), sol.lines.begin() + long(kept)}),
+                                  systemFileOps());
         std::string quoted;
         for (const std::string& label : labels)
             quoted += (quoted.empty() ? "" : ", ") + guillemets(label);
@@ -511,7 +517,7 @@ Repair repairInterruptedChange(const fs::path& folder, const Level& level)
             repair.blocked = repair.done.back();
     } else {
         repair.blocked = "no se puede deshacer el cambio interrumpido que anota " + markerPath
-                       + ": los ficheros han cambiado después; revíselos y borre ese fichero";
+            + ": los ficheros han cambiado después; revíselos y borre ese fichero";
     }
     if (repair.blocked.empty())
         ::unlink(markerPath.c_str());

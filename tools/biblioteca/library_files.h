@@ -32,7 +32,7 @@ inline std::string format(const Problem& p) { return p.file + ":" + std::to_stri
 // A file read line by line as the game reads it, with what is wrong with its line ends, why it
 // could not be read to its end, or that it is empty.
 struct TextFile {
-    int error = 0;  // 0 when read to the end, else as LineReader::error()
+    int error = 0;                   // 0 when read to the end, else as LineReader::error()
     std::vector<std::string> lines;  // without their line ends
     std::vector<Problem> problems;
 };
