@@ -1,4 +1,6 @@
 // The game's data files: names, line reading, the Spanish causes of failures, crash-safe replacement.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_files.h"
 
 #include <dirent.h>

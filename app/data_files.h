@@ -1,4 +1,6 @@
 // The data files, for the game and cuadrix-biblioteca alike: names, line reading, causes of failure, safe replacement.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // The exit question, asked by "Salir" and by every close of the main window.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game.h"
 
 void Game::Cexit()

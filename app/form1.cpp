@@ -1,4 +1,6 @@
 // The main window: board, menus, toolbar and status line; it forwards every event to the game.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
 #include <algorithm>

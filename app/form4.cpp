@@ -1,4 +1,6 @@
 // The splash window shown while the game starts.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form4.h"
 
 #include <QEvent>

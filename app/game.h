@@ -1,4 +1,6 @@
 // The game in progress: the main window's fields and procedures, free of any window toolkit.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,5 +1,7 @@
 // Starts the game: --version and --help without a window; else Spanish texts for Qt's own buttons, the data folder,
 // then the main window.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <csignal>
 #include <cstdio>
 #include <cstring>

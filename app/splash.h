@@ -1,4 +1,6 @@
 // The splash window's timer: the second tick shows the main window and hides the splash.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // Start-up of the main window, and small helpers shared by the commands.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game.h"
 
 void Game::Form_Load()

@@ -1,4 +1,6 @@
 // What the game's windows share: BGR colour values as Qt colours, the fixed window colours, sizes in twips.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_look.h"
 
 #include <QApplication>

@@ -1,4 +1,6 @@
 // The operations the game logic needs from the window system; the Qt windows implement them.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,8 @@
 //
 // Widgets/X times the command itself (what runs before the event loop gets control back);
 // WidgetsPaint/X also runs the event loop until the repaint it caused is done.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QAction>

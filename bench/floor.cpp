@@ -1,5 +1,7 @@
 // The floor for the start-up figures: a bare main window with a menu bar, a toolbar, a status
 // bar and 81 line edits, the size of the game's window, and nothing else.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>

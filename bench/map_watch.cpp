@@ -1,6 +1,8 @@
 // Waits for the X server to map a top-level window of the given title and at least the given
 // width, and prints the wall-clock time of that map in microseconds since the epoch.
 // Usage: map_watch TITLE MIN-WIDTH   (prints "ready" once it listens, then the time)
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 

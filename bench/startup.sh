@@ -3,6 +3,8 @@
 # Xvfb, alternating, RUNS times each: the time from exec until the X server maps the main
 # window, until the first paint of the board (the CUADRIX_TRACE line), and the peak RSS.
 # Usage: bench/startup.sh BUILD-FOLDER [RUNS]      (PROGRAM=... overrides BUILD-FOLDER/cuadrix)
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 build=$(realpath "${1:?usage: $0 BUILD-FOLDER [RUNS]}")
 runs=${2:-15}

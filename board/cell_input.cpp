@@ -1,4 +1,6 @@
 // Cell editing: arrow-key moves, digit entry and clearing, the focus highlight and the commit.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include "app/game.h"

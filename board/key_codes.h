@@ -1,4 +1,6 @@
 // The key codes the cell handler acts on (the Windows virtual-key numbering).
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace vk {

@@ -1,4 +1,6 @@
 // The key code the cell handler gets for a Qt key event.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/key_codes_qt.h"
 
 #include <QKeyEvent>

@@ -1,4 +1,6 @@
 // One cell of the board: a one-character line edit that hands its keys and focus to the game.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLineEdit>

@@ -6,6 +6,8 @@
 // status text over a consistent board: each cell shows its digit, which the game knows it shows, locked cells are bold
 // and red and the others neither, and after new game and restart exactly the puzzle's digits are locked. A broken
 // invariant aborts at its line of this file, whatever the build type.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #undef NDEBUG
 #include <algorithm>
 #include <cassert>

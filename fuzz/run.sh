@@ -2,6 +2,8 @@
 # Builds the fuzz target with clang in build-fuzz/ and runs it for SECONDS (default 90); fails on any finding
 # (a crash, a broken invariant, a leak, a timeout or a memory overrun), which libFuzzer keeps in build-fuzz/findings/
 # and build-fuzz/fuzz/fuzz_data_files <file> replays. The first corpus folder gathers the inputs found.
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCUADRIX_SANITIZE=ON -DCUADRIX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null

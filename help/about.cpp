@@ -1,4 +1,6 @@
 // The About box's logic: the texts it shows, and its system-information button.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/about.h"
 
 // The version numbers come from the build (the project's version in CMakeLists.txt).

@@ -1,4 +1,6 @@
 // The About box's logic: the texts it shows, and its system-information button.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // The help window: a page view and a "Cerrar" button.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/form3.h"
 
 #include <algorithm>

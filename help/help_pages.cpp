@@ -1,4 +1,6 @@
 // The help commands: each sends the help window to its page in the data folder.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_files.h"
 #include "app/game.h"
 

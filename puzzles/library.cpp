@@ -1,4 +1,6 @@
 // Reading the puzzle libraries and solution files: the random draw's record and the record of a label.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzles/library.h"
 
 #include <cerrno>

@@ -1,4 +1,6 @@
 // The puzzle libraries and solution files as records: the draw's records and the record of a label.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

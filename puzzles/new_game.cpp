@@ -1,4 +1,6 @@
 // Putting a library puzzle on the board: the random draw, a named puzzle, new game and difficulty.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <chrono>
 #include <random>

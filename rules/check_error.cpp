@@ -1,4 +1,6 @@
 // The error check: marks the player's digits that repeat in their row, column or box.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdlib>
 
 #include "app/game.h"

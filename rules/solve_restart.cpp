@@ -1,4 +1,6 @@
 // Solve fills the board from the solution file; restart puts the puzzle back from its library.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game.h"
 
 // Each reads its line first, so that a file that does not fit leaves the board untouched.

@@ -1,4 +1,6 @@
 // The saved game: the save and load commands and the reading and writing of partida.sdk.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
 #include <cerrno>

@@ -1,4 +1,6 @@
 // Shared by every test: whole-file reading and writing, and a temporary program folder.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <unistd.h>

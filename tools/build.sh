@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds Cuadrix, then plays it (play), runs every test (test) or builds the Debian package (package), installing what
 # is missing.
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev libqqwing-dev libbenchmark-dev
                 fonts-dejavu-core fonts-liberation)
-test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin reuse)
 
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
@@ -56,6 +58,8 @@ test)
     build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd build-test && QT_QPA_PLATFORM=offscreen ctest -j 2 --output-on-failure)
     build-test/cuadrix-biblioteca comprobar game
+    # Every file carries its licence and copyright, in its header or in .reuse/dep5.
+    reuse lint --quiet
     # Without qqwing the game and its logic tests still build; only the library tool is left out.
     cmake -S . -B build-noqqwing -G Ninja -DCUADRIX_WITHOUT_QQWING=ON >/dev/null
     cmake --build build-noqqwing -j "$(nproc)" --target test_logic

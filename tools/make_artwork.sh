@@ -12,6 +12,8 @@
 # fonts-dejavu-core package are used.
 #
 # Needs: imagemagick (convert), fonts-dejavu-core.
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 set -euo pipefail
 

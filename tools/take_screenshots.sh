@@ -2,6 +2,8 @@
 # Takes the screenshots in docs/screenshots/ from a built game, under Xvfb:
 # the main window at scale factors 1, 1.5 and 2, and the usage help page.
 # Usage: tools/take_screenshots.sh [BUILD-FOLDER]   (default: build)
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")

@@ -2,6 +2,8 @@
 # path CUADRIX_PROGRAM is known. The path is one quoted argument of Exec: inside the quotes a '"', '`', '$' and '\'
 # take a backslash and a '%' is doubled; then, Exec being a string value, every backslash is doubled again and a
 # newline, tab or carriage return becomes its escape. Any folder name then gives a launcher that starts the program.
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_path(NORMAL_PATH CUADRIX_PROGRAM)
 string(REPLACE "\\" "\\\\" exec "${CUADRIX_PROGRAM}")
 foreach(reserved "\"" "`" "$")

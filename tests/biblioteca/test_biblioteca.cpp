@@ -1,6 +1,8 @@
 // cuadrix-biblioteca and the game on copies of the shipped game/ folder: damage found by comprobar at its line,
 // hostile files named with their cause by both, imported and generated puzzles in the game's format, and only what
 // a change's own marker proves undone.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>

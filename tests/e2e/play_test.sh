@@ -4,6 +4,8 @@
 # the installed program under Xvfb and openbox with xdotool, from a program folder with an awkward name, and checks
 # the files it writes and where its windows go.
 # Usage: play_test.sh BUILD-FOLDER
+# SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 build=$1
 work=$(mktemp -d)

@@ -1,4 +1,6 @@
 // A window system for the logic tests: records what the game shows and answers boxes from a script.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

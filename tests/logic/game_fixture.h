@@ -1,4 +1,6 @@
 // A game on the fake window system, in a temporary program folder with hand-written puzzles.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

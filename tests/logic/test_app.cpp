@@ -1,4 +1,6 @@
 // The exit question, the toolbar's buttons and the help pages.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)

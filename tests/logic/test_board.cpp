@@ -1,4 +1,6 @@
 // Arrow-key moves, digit entry and clearing, the focus highlight and the commit.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/logic/game_fixture.h"
 
 // An arrow from a cell with a text in it, also from the given cell 41. The commit refuses anything

@@ -1,4 +1,6 @@
 // Start-up, the random draw, new game, the difficulty commands, and files that do not fit.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuzzleOneOrTwoOfTheLevelChosen)

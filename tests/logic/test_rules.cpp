@@ -1,4 +1,6 @@
 // The error check, solve and restart, on the puzzle whose only given cells are 2 ("2"), 41 ("9") and 80 ("7").
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/logic/game_fixture.h"
 
 // The first cell listed is the one being typed, with the focus: the check commits it first.

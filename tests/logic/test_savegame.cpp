@@ -1,4 +1,6 @@
 // Save and load: the bytes of partida.sdk and the game they bring back.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/resource.h>
 #include <sys/wait.h>
 

@@ -1,4 +1,6 @@
 // Saves killed at random moments, two games saving at once.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>

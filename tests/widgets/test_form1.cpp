@@ -1,5 +1,7 @@
 // What the main window adds to the game: keys and shortcuts in a focused cell, focus changes
 // that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>

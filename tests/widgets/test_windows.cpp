@@ -1,4 +1,6 @@
 // The splash, the help window, the About box, the real message boxes and the colours that do not follow the desktop.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
 #include <algorithm>

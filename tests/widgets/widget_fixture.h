@@ -1,4 +1,6 @@
 // The real main window under the offscreen platform, with its boxes answered by the test.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

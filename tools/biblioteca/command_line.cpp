@@ -1,4 +1,6 @@
 // The cuadrix-biblioteca command line.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
 
 #include "help/about.h"

@@ -1,4 +1,6 @@
 // The cuadrix-biblioteca command line: parsing the arguments and running a subcommand.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>

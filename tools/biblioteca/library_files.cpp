@@ -1,4 +1,6 @@
 // The puzzle libraries and solution files in a game folder.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/library_files.h"
 
 #include <qqwing.hpp>

@@ -1,5 +1,7 @@
 // The puzzle libraries and solution files in a game folder: reading them, checking them the
 // way the game reads them, appending new puzzles, and repairing an interrupted append.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,6 @@
 // cuadrix-biblioteca: checks the game's puzzle libraries and adds puzzles to them.
+// SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
 
 #include <csignal>
