@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev libqqwing-dev libbenchmark-dev
                 fonts-dejavu-core fonts-liberation)
-test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin reuse)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin reuse clang-format)
 
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
@@ -60,6 +60,8 @@ test)
     build-test/cuadrix-biblioteca comprobar game
     # Every file carries its licence and copyright, in its header or in .reuse/dep5.
     reuse lint --quiet
+    # Every C++ file in the one style of .clang-format.
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
     # Without qqwing the game and its logic tests still build; only the library tool is left out.
     cmake -S . -B build-noqqwing -G Ninja -DCUADRIX_WITHOUT_QQWING=ON >/dev/null
     cmake --build build-noqqwing -j "$(nproc)" --target test_logic
