@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "app/data_files.h"
+#include "app/files/places.h"
+#include "app/files/replacing.h"
 #include "app/window_system.h"
 #include "puzzles/library.h"
 

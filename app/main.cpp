@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/data_files.h"
+#include "app/files/places.h"
 #include "app/form1.h"
 #include "help/about.h"
 

@@ -20,7 +20,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/data_files.h"
+#include "app/files/files.h"
 #include "app/form1.h"
 #include "board/key_codes.h"
 #include "board/text_cell.h"
@@ -316,7 +316,7 @@ struct LogicGame {
     Game game{ws};
     LogicGame()
     {
-        ws.folder = window().programFolder();
+        ws.folder = window().dataFolder();
         game.Form_Load();
         game.cellFocusedByPlayer(1);
     }

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/data_files.h"
+#include "app/files/reading.h"
 #include "app/window_look.h"
 
 void HelpView::showPage(const std::string& path)

@@ -86,9 +86,8 @@ std::string problemText(const LibraryResult& result, const std::string& path, co
                         const std::string& sought)
 {
     switch (result.error) {
-    case LibraryError::Missing: return "No se encuentra el " + file + " " + path + ".";
-    case LibraryError::Unreadable:
-        return "No se puede leer el " + file + " " + path + ": " + fileErrorText(result.cause) + ".";
+    case LibraryError::Missing: return asSentence(cannotFind("el " + file + " " + path));
+    case LibraryError::Unreadable: return asSentence(cannotRead("el " + file + " " + path, result.cause));
     case LibraryError::LabelNotFound: return "El sudoku " + sought + " no está en el fichero " + path + ".";
     default: return "El " + file + " " + path + " está dañado o incompleto.";
     }

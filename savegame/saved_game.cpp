@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "app/data_files.h"
+#include "app/files/files.h"
 #include "app/game.h"
 
 void Game::guardar_sudoku_Click()
@@ -23,7 +23,7 @@ void Game::guardar_sudoku_Click()
 void Game::cargar_sudoku_Click()
 {
     // Whitened after the load, so that a saved game that cannot be loaded leaves the board as it was.
-    const SavePlace place = savedGamePlace(ws.programFolder());
+    const SavePlace place = savedGamePlace(ws.dataFolder());
     if (!CargarPartida(place.Ruta, place.Nom))
         return;
     setAllBackColors(fondoNormal);
@@ -33,7 +33,7 @@ void Game::cargar_sudoku_Click()
 // The save of the command and of the exit, where savedGamePlace puts it; the player's own folder is made when missing.
 bool Game::saveGame()
 {
-    const SavePlace place = savedGamePlace(ws.programFolder());
+    const SavePlace place = savedGamePlace(ws.dataFolder());
     const int made = place.privateFolder ? makePrivateFolder(place.Ruta) : 0;
     if (made)
         saveFailed(dataPath(place.Ruta, place.Nom), fileErrorText(made), false);
@@ -89,7 +89,7 @@ bool Game::CargarPartida(const std::string& Ruta, const std::string& Nom)
     }
     // A file that cannot be opened or read on (a disk error) is not a damaged one.
     if (reader.error() > 0 || reader.error() == kNotRegularFile) {
-        message("No se puede leer la partida guardada " + path + ": " + fileErrorText(reader.error()) + ".");
+        message(asSentence(cannotRead("la partida guardada " + path, reader.error())));
         return false;
     }
     if (lines.size() < 3 || !isDigitLine(lines[2])) {

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/data_files.h"
+#include "app/files/files.h"
 #include "app/form1.h"
 #include "board/text_cell.h"
 

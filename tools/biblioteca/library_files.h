@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/data_files.h"
+#include "app/files/files.h"
 #include "puzzles/library.h"
 
 namespace biblioteca {

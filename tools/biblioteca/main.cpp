@@ -6,7 +6,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "app/data_files.h"
+#include "app/files/places.h"
 
 int main(int argc, char** argv)
 {
