@@ -84,9 +84,9 @@ void bringUp(QWidget* window)
 
 }  // namespace
 
-Form1::Form1(std::string programFolder, QWidget* parent)
+Form1::Form1(std::string dataFolder, QWidget* parent)
     : QMainWindow(parent, closableWindow | Qt::WindowMinimizeButtonHint), game_(*this), form4Timer_(*this),
-      programFolder_(std::move(programFolder))
+      dataFolder_(std::move(dataFolder))
 {
     // The artwork is compiled into the widgets library, which is static: its resources need a call.
     Q_INIT_RESOURCE(artwork);

@@ -28,8 +28,8 @@ class Form1 : public QMainWindow, public WindowSystem {
 public:
     using MessageBoxFunction = std::function<Answer(const QString& prompt, const QString& title, Buttons buttons)>;
 
-    // The program folder is given as the bytes the system names it by, never decoded.
-    explicit Form1(std::string programFolder, QWidget* parent = nullptr);
+    // The data folder is given as the bytes the system names it by, never decoded.
+    explicit Form1(std::string dataFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up, shows the window and gives cell 1 the focus.
@@ -65,7 +65,7 @@ public:
     void showHelp(const std::string& address) override;
     void showAbout() override;
     void endProgram() override;
-    std::string programFolder() const override { return programFolder_; }
+    std::string dataFolder() const override { return dataFolder_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,7 +84,7 @@ private:
     QPointer<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
-    std::string programFolder_;
+    std::string dataFolder_;
 
     std::vector<std::pair<Game::Command, QAction*>> commandActions_;
     // A cell the player put the focus on, reported once Qt has finished the focus change;

@@ -54,6 +54,7 @@ public:
     // Closes every window at once, with no further close question.
     virtual void endProgram() = 0;
 
-    // The folder of the program, without a trailing separator.
-    virtual std::string programFolder() const = 0;
+    // The folder that holds game/ and data/ (the program's own, or a system-wide install's shared data), without a
+    // trailing separator.
+    virtual std::string dataFolder() const = 0;
 };

@@ -5,6 +5,7 @@
 
 class QKeyEvent;
 
-// The Windows virtual-key number of the key; letters, digits and function keys keep their
-// numbers, keys the game does not name get numbers it treats as "any other key".
+// The Windows virtual-key number of a key the game tells apart (the arrows, the digit row, the keypad's digits, Enter,
+// Shift, Control, Alt, Caps Lock, Escape, both Windows keys, the menu key, Num Lock); every other key is 0, which the
+// game treats as "any other key".
 int virtualKeyCode(const QKeyEvent& event);

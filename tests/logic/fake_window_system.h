@@ -57,5 +57,5 @@ public:
     void showHelp(const std::string& address) override { help.push_back(address); }
     void showAbout() override {}
     void endProgram() override { ended = true; }
-    std::string programFolder() const override { return folder; }
+    std::string dataFolder() const override { return folder; }
 };
