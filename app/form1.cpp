@@ -130,23 +130,19 @@ Form1::~Form1()
 }
 
 // Each command has one action, shared by its menu item and its toolbar button.
+QAction* Form1::addCommand(QMenu* menu, const MenuCommand& item)
+{
+    QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(item.name);
+    action->setShortcut(item.shortcut);
+    connect(action, &QAction::triggered, this, [this, command = item.command] { (game_.*command)(); });
+    commandActions_.emplace_back(item.command, action);
+    return action;
+}
+
 void Form1::buildMenus()
 {
-    struct Item {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        Game::Command command;
-    };
-    const auto add = [this](QMenu* menu, const Item& item) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-        action->setObjectName(item.name);
-        action->setShortcut(item.shortcut);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { (game_.*command)(); });
-        commandActions_.emplace_back(item.command, action);
-        return action;
-    };
-
+    const auto add = [this](QMenu* menu, const MenuCommand& item) { return addCommand(menu, item); };
     QMenu* archivo = menuBar()->addMenu("&Archivo");
     archivo->setObjectName("archivo");
     add(archivo, {"nuevo_sudoku", "&Nuevo Sudoku", QKeySequence("Ctrl+N"), &Game::nuevo_sudoku_Click});

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPointer>
@@ -18,6 +19,7 @@
 #include "help/frm_about.h"
 
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QToolBar;
 class TextCell;
@@ -92,6 +94,14 @@ private:
     int playerFocus_ = 0;
     bool movingFocus_ = false;
 
+    // A menu item and the command it runs.
+    struct MenuCommand {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        Game::Command command;
+    };
+    QAction* addCommand(QMenu* menu, const MenuCommand& item);
     void buildMenus();
     void buildToolbar(QWidget* clientArea);
     void buildBoard(QWidget* clientArea);

@@ -11,7 +11,7 @@
 
 #include "app/files/places.h"
 #include "app/form1.h"
-#include "help/about.h"
+#include "app/version.h"
 
 namespace {
 

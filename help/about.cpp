@@ -3,13 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/about.h"
 
-// The version numbers come from the build (the project's version in CMakeLists.txt).
-std::string versionText()
-{
-    return std::to_string(CUADRIX_VERSION_MAJOR) + "." + std::to_string(CUADRIX_VERSION_MINOR) + "."
-        + std::to_string(CUADRIX_VERSION_PATCH);
-}
-
 AboutTexts FrmAbout::Form_Load()
 {
     AboutTexts texts;

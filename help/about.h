@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/version.h"
 #include "app/window_system.h"
 
 struct AboutTexts {
@@ -26,7 +27,3 @@ private:
 
     void StartSysInfo();
 };
-
-// The program's title, and its version as "1.0.0".
-inline const std::string appTitle = "Cuadrix";
-std::string versionText();

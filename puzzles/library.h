@@ -9,14 +9,17 @@
 
 #include "app/files/reading.h"
 
+// The cells of a board, and of a puzzle, solution or saved board line.
+constexpr std::size_t kCells = 81;
+
 // The decimal value of a character '0'..'9', or -1.
 inline int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : -1; }
 
 // True when the first 81 characters of the line are decimal digits: a puzzle, a solution or a saved board.
 inline bool isDigitLine(const std::string& line)
 {
-    return line.size() >= 81
-        && std::all_of(line.begin(), line.begin() + 81, [](char ch) { return digitValue(ch) >= 0; });
+    return line.size() >= kCells
+        && std::all_of(line.begin(), line.begin() + kCells, [](char ch) { return digitValue(ch) >= 0; });
 }
 
 // The layout of a library and of a solution file: line 1 a header, then per record a label line and the line after

@@ -19,7 +19,8 @@
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 #include "tools/biblioteca/command_line.h"
-#include "tools/biblioteca/library_files.h"
+#include "tools/biblioteca/changes.h"
+#include "tools/biblioteca/checking.h"
 
 using namespace support;
 

@@ -1,12 +1,8 @@
-// The cuadrix-biblioteca command line.
+// The cuadrix-biblioteca command line: the usage, the options, and the four commands comprobar, importar, generar and
+// renovar.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
-
-#include "help/about.h"
-#include "tools/biblioteca/library_files.h"
-
-#include <qqwing.hpp>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +12,13 @@
 #include <random>
 #include <set>
 #include <stdexcept>
+
+#include "app/version.h"
+#include "puzzles/library.h"
+#include "tools/biblioteca/changes.h"
+#include "tools/biblioteca/checking.h"
+#include "tools/biblioteca/repair.h"
+#include "tools/biblioteca/solver.h"
 
 namespace biblioteca {
 
@@ -42,9 +45,6 @@ Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
 )";
 
 namespace {
-
-// Tries per wanted puzzle before generation gives up; expert puzzles are the rarest.
-constexpr long kAttemptsPerPuzzle = 20000;
 
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -166,8 +166,7 @@ std::optional<int> levelReady(const fs::path& folder, const Level& level, std::o
     }
     const Report report = checkLevel(folder, level);
     if (report.problems.empty()
-        || (readTextFile(folder / libraryFile(level)).error == ENOENT
-            && readTextFile(folder / solutionFile(level)).error == ENOENT))
+        || startsAfresh(readTextFile(folder / libraryFile(level)), readTextFile(folder / solutionFile(level))))
         return report.puzzles;
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
@@ -212,21 +211,17 @@ std::string refusal(const std::string& line, std::size_t number, const std::map<
     return {};
 }
 
-int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
-{
-    const Level& level = levelOption(a);
-    const fs::path folder = folderOption(a, defaultFolder);
-    const std::string inputName = a.positional[0];
-    const TextFile input = readTextFile(inputName);
-    if (input.error)
-        throw UsageError{"no se puede leer " + inputName + ": " + fileErrorText(input.error)};
-    if (!levelReady(folder, level, out, err))
-        return kExitProblems;
-
-    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
-    std::map<std::string, std::size_t> taken;  // puzzle -> its line in the import file
+// An import file's lines sorted: the puzzles that can be added, and what is said of each line by its number (why it
+// is refused, then how each accepted puzzle was added). Blank lines and lines starting with '#' are skipped.
+struct Sorted {
     std::vector<NewPuzzle> accepted;
-    std::map<std::size_t, std::string> messages;  // by line of the import file
+    std::map<std::string, std::size_t> lineOf;    // each accepted puzzle's line
+    std::map<std::size_t, std::string> messages;  // by line
+};
+
+Sorted sortImport(const TextFile& input, const std::map<std::string, std::string>& known)
+{
+    Sorted sorted;
     for (std::size_t number = 1; number <= input.lines.size(); ++number) {
         const std::string& line = input.lines[number - 1];
         const auto first = line.find_first_not_of(" \t\r");
@@ -234,22 +229,36 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
             continue;
         NewPuzzle p;
         const std::string trimmed = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
-        const std::string why = refusal(trimmed, number, known, taken, p);
+        const std::string why = refusal(trimmed, number, known, sorted.lineOf, p);
         if (why.empty())
-            accepted.push_back(p);
+            sorted.accepted.push_back(p);
         else
-            messages.emplace(number, "rechazado: " + why);
+            sorted.messages.emplace(number, "rechazado: " + why);
     }
-    const std::size_t refused = messages.size();
+    return sorted;
+}
 
-    if (!append(folder, level, accepted, err))
+int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+{
+    const Level& level = levelOption(a);
+    const fs::path folder = folderOption(a, defaultFolder);
+    const std::string inputName = a.positional[0];
+    const TextFile input = readTextFile(inputName);
+    if (input.error)
+        throw UsageError{cannotRead(inputName, input.error)};
+    if (!levelReady(folder, level, out, err))
         return kExitProblems;
-    for (const NewPuzzle& p : accepted)
-        messages.emplace(taken[p.puzzle],
-                         "añadido como " + guillemets(p.label) + " (qqwing lo califica " + rating(p.puzzle) + ")");
-    for (const auto& [line, text] : messages)
+    Sorted sorted = sortImport(input, puzzlesInFolder(folder));
+    const std::size_t refused = sorted.messages.size();
+    if (!append(folder, level, sorted.accepted, err))
+        return kExitProblems;
+    for (const NewPuzzle& p : sorted.accepted)
+        sorted.messages.emplace(sorted.lineOf[p.puzzle],
+                                "añadido como " + guillemets(p.label) + " (qqwing lo califica " + rating(p.puzzle)
+                                    + ")");
+    for (const auto& [line, text] : sorted.messages)
         out << inputName << ':' << line << ": " << text << '\n';
-    out << "Importados " << plural(accepted.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
+    out << "Importados " << plural(sorted.accepted.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
         << solutionFile(level) << "; " << plural(refused, "rechazado", "rechazados") << ".\n";
     return refused == 0 ? kExitOk : kExitProblems;
 }
@@ -268,36 +277,14 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
     if (!before)
         return kExitProblems;
 
-    const std::map<std::string, std::string> known = puzzlesInFolder(folder);
-    const std::map<char, std::string> ratings = {{'f', "SIMPLE EASY"}, {'m', "INTERMEDIATE"}, {'d', "EXPERT"}};
-    // A new game deals one of the first records, so a hard puzzle for those slots is one that the solver
-    // finishes with a single guess: hard without being a trial-and-error marathon.
+    // A new game deals one of the first records: the first puzzles of a level still short of them are made for that.
     const std::size_t drawnSlots = *before < drawnRecords ? std::min<std::size_t>(drawnRecords - *before, wanted) : 0;
-    std::vector<NewPuzzle> drawn, rest;
-    std::map<std::string, std::string> notes;  // each puzzle made, with its rating and givens
-    for (long t = 0; t < static_cast<long>(wanted) * kAttemptsPerPuzzle && drawn.size() + rest.size() < wanted; ++t) {
-        qqwing::SudokuBoard board;
-        board.setRecordHistory(true);
-        if (!board.generatePuzzle() || !board.solve() || !board.isSolved())
-            continue;
-        if (ratings.at(level.code[0]).find(difficultyName(board.getDifficulty())) == std::string::npos)
-            continue;
-        const std::string puzzle = digitsOf(board.getPuzzle());
-        if (known.count(puzzle) || notes.count(puzzle) || countSolutions(puzzle) != 1)
-            continue;
-        const bool forDrawn = drawn.size() < drawnSlots && (level.code[0] != 'd' || board.getGuessCount() == 1);
-        if (!forDrawn && rest.size() == wanted - drawnSlots)
-            continue;
-        (forDrawn ? drawn : rest).push_back({puzzle, digitsOf(board.getSolution()), {}});
-        notes[puzzle] =
-            difficultyName(board.getDifficulty()) + ", " + std::to_string(board.getGivenCount()) + " pistas";
-    }
-    std::vector<NewPuzzle> puzzles = drawn;
-    puzzles.insert(puzzles.end(), rest.begin(), rest.end());
+    Generated made = generatePuzzles(level, wanted, drawnSlots, puzzlesInFolder(folder));
+    std::vector<NewPuzzle>& puzzles = made.puzzles;
     if (!append(folder, level, puzzles, err))
         return kExitProblems;
     for (const NewPuzzle& p : puzzles)
-        out << "añadido " << guillemets(p.label) << " (" << notes[p.puzzle] << ")\n";
+        out << "añadido " << guillemets(p.label) << " (" << made.notes[p.puzzle] << ")\n";
     out << "Generados " << plural(puzzles.size(), "sudoku", "sudokus") << " en " << libraryFile(level) << " y "
         << solutionFile(level) << ".\n";
     if (puzzles.size() < wanted)

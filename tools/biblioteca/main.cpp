@@ -1,4 +1,5 @@
-// cuadrix-biblioteca: checks the game's puzzle libraries and adds puzzles to them.
+// cuadrix-biblioteca: checks the game's puzzle libraries, adds puzzles to them (importar, generar) and moves the dealt
+// ones to the end (renovar).
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
