@@ -34,7 +34,8 @@ void Game::placePuzzleLine(const std::string& p)
 // A random puzzle of a level: one of the first drawnRecords of its library, each as likely.
 bool Game::nuevoSudoku(const std::string& dificultad)
 {
-    const std::string path = dataPath(ws.dataFolder(), levelOf(dificultad).libraryNom);
+    const std::string path =
+        dataPath(levelFolder(ws.dataFolder(), levelOf(dificultad)), levelOf(dificultad).libraryNom);
     const int n = std::clamp(static_cast<int>(drawnRecords * random()) + 1, 1, drawnRecords);
     return placeRecord(readDrawnRecord(path, n), dificultad, path);
 }
@@ -42,7 +43,8 @@ bool Game::nuevoSudoku(const std::string& dificultad)
 // The puzzle whose label line equals label, from the library of a level.
 bool Game::nuevoSudoku2(const std::string& label, const std::string& dificultad)
 {
-    const std::string path = dataPath(ws.dataFolder(), levelOf(dificultad).libraryNom);
+    const std::string path =
+        dataPath(levelFolder(ws.dataFolder(), levelOf(dificultad)), levelOf(dificultad).libraryNom);
     return placeRecord(findRecord(path, label, KeyLines::Labels), dificultad, path);
 }
 

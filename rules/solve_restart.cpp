@@ -31,7 +31,8 @@ void Game::reiniciar_sudoku_Click()
 // The record of the puzzle on the board in a file of its level, found by comparing every line; said when it cannot be.
 LibraryResult Game::boardRecord(const char* Level::*Nom)
 {
-    const std::string path = dataPath(ws.dataFolder(), levelOf(dificultadActual).*Nom);
+    const std::string path =
+        dataPath(levelFolder(ws.dataFolder(), levelOf(dificultadActual)), levelOf(dificultadActual).*Nom);
     LibraryResult found = findRecord(path, idSudoku, KeyLines::Every);
     if (!found)
         message(problemText(found, path, "fichero", "del tablero"));

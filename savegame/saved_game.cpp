@@ -22,22 +22,32 @@ void Game::guardar_sudoku_Click()
 
 void Game::cargar_sudoku_Click()
 {
-    // Whitened after the load, so that a saved game that cannot be loaded leaves the board as it was.
-    const SavePlace place = savedGamePlace(ws.dataFolder());
+    // Whitened after the load, so that a saved game that cannot be loaded leaves the board as it was. A saved game in
+    // a folder that is not the player's is not read.
+    const SavePlace place = savedGameToLoad(ws.dataFolder());
+    const std::string path = dataPath(place.Ruta, place.Nom);
+    if (const std::string cause = place.privateFolder ? notOwnedCause(path) : ""; !cause.empty()) {
+        message(asSentence(cannotRead("la partida guardada " + path, cause)));
+        return;
+    }
     if (!CargarPartida(place.Ruta, place.Nom))
         return;
     setAllBackColors(fondoNormal);
     ws.setStatusText("SuDoku Cargado");
 }
 
-// The save of the command and of the exit, where savedGamePlace puts it; the player's own folder is made when missing.
+// The save of the command and of the exit, where savedGamePlace puts it; the player's own folder is made when missing,
+// and nothing is written there unless it and the saved game are the player's.
 bool Game::saveGame()
 {
     const SavePlace place = savedGamePlace(ws.dataFolder());
-    const int made = place.privateFolder ? makePrivateFolder(place.Ruta) : 0;
-    if (made)
-        saveFailed(dataPath(place.Ruta, place.Nom), fileErrorText(made), false);
-    return !made && GuardarPartida(place.Ruta, place.Nom);
+    const std::string path = dataPath(place.Ruta, place.Nom);
+    std::string refused = place.privateFolder ? readyOwnFolder(place.Ruta) : "";
+    if (refused.empty() && place.privateFolder)
+        refused = notOwnedCause(path);
+    if (!refused.empty())
+        saveFailed(path, refused, false);
+    return refused.empty() && GuardarPartida(place.Ruta, place.Nom);
 }
 
 void Game::saveFailed(const std::string& path, const std::string& cause, bool hadEarlier)

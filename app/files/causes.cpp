@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/files/causes.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
@@ -65,9 +68,10 @@ std::string writeErrorText(int error, const std::string& path)
     return "la carpeta " + folderOf(std::filesystem::path(linkTarget(path)).lexically_normal().string()) + " no existe";
 }
 
-std::string cannotRead(const std::string& what, int error)
+std::string cannotRead(const std::string& what, int error) { return cannotRead(what, fileErrorText(error)); }
+std::string cannotRead(const std::string& what, const std::string& cause)
 {
-    return "no se puede leer " + what + ": " + fileErrorText(error);
+    return "no se puede leer " + what + ": " + cause;
 }
 
 std::string cannotWrite(const std::string& path, int error)
@@ -76,6 +80,15 @@ std::string cannotWrite(const std::string& path, int error)
 }
 
 std::string cannotFind(const std::string& what) { return "no se encuentra " + what; }
+
+std::string notOwnedText(const std::string& path, unsigned kind, unsigned owner)
+{
+    const passwd* user = ::getpwuid(owner);
+    return (S_ISDIR(kind)       ? "la carpeta "
+                : S_ISLNK(kind) ? "el enlace simbólico "
+                                : "el fichero ")
+        + path + " es del usuario " + (user ? user->pw_name : std::to_string(owner));
+}
 
 std::string asSentence(std::string phrase)
 {

@@ -20,8 +20,12 @@ std::string writeErrorText(int error, const std::string& path);
 // The phrases that name a file and what went wrong with it, in lower case and without a final period, for the tool's
 // lines and, through asSentence, the game's boxes. what is the file as the reader should see it: its path, or its kind
 // and path ("el fichero de sudokus /ruta/facil.sdk").
-std::string cannotRead(const std::string& what, int error);   // "no se puede leer WHAT: causa"
+std::string cannotRead(const std::string& what, int error);  // "no se puede leer WHAT: causa"
+std::string cannotRead(const std::string& what, const std::string& cause);
 std::string cannotWrite(const std::string& path, int error);  // "no se puede escribir PATH: causa"
 std::string cannotFind(const std::string& what);              // "no se encuentra WHAT"
+// What is on the way to the player's own files and belongs to another user, with its owner's name (or number):
+// "la carpeta /tmp/x/cuadrix es del usuario ana"; kind is the file type of its st_mode (a folder, a link, a file).
+std::string notOwnedText(const std::string& path, unsigned kind, unsigned owner);
 // A phrase as a sentence of a message box: its first letter a capital, a period at its end.
 std::string asSentence(std::string phrase);

@@ -11,6 +11,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
+#include <vector>
+
+#include "app/files/causes.h"
 
 const std::array<Level, 3>& levels()
 {
@@ -75,33 +79,125 @@ std::string dataFolderOf(const std::string& programFolder)
     return std::filesystem::is_directory(shared + "/game", ec) ? shared : programFolder;
 }
 
-SavePlace savedGamePlace(const std::string& dataFolder)
+bool isSharedData(const std::string& dataFolder)
 {
-    const bool shared = dataFolder.size() >= sharedDataTail.size()
+    return dataFolder.size() >= sharedDataTail.size()
         && dataFolder.compare(dataFolder.size() - sharedDataTail.size(), sharedDataTail.size(), sharedDataTail) == 0;
-    if (!shared && ::access((dataFolder + "/game").c_str(), W_OK) == 0)
-        return {dataFolder, partidaNom, false};
-    const std::string own = partidaNom.substr(partidaNom.rfind('\\'));  // the player's folder has no game/ in it
+}
+
+std::string ownFolder()
+{
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     if (dataHome && dataHome[0] == '/')
-        return {std::string(dataHome) + "/cuadrix", own, true};
+        return std::string(dataHome) + "/cuadrix";
     const char* home = std::getenv("HOME");
     if (!home || home[0] != '/') {
         const passwd* user = ::getpwuid(::geteuid());
         home = user && user->pw_dir[0] == '/' ? user->pw_dir : "";
     }
-    return {std::string(home) + "/.local/share/cuadrix", own, true};
+    return std::string(home) + "/.local/share/cuadrix";
 }
 
-int makePrivateFolder(const std::string& folder)
+PlayerFolder playerFolder(const std::string& dataFolder)
 {
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST)
-            return errno;
+    if (!isSharedData(dataFolder) && ::access((dataFolder + "/game").c_str(), W_OK) == 0)
+        return {dataFolder, false};
+    return {ownFolder(), true};
+}
+
+SavePlace savedGamePlace(const std::string& dataFolder)
+{
+    const PlayerFolder player = playerFolder(dataFolder);
+    return {player.path, player.own ? ownPartidaNom : partidaNom, player.own};
+}
+
+SavePlace savedGameToLoad(const std::string& dataFolder)
+{
+    const SavePlace save = savedGamePlace(dataFolder);
+    const SavePlace other =
+        save.privateFolder ? SavePlace{dataFolder, partidaNom, false} : SavePlace{ownFolder(), ownPartidaNom, true};
+    // When a usable saved game at a place was last written.
+    const auto written = [&dataFolder](const SavePlace& place) -> std::optional<timespec> {
+        const std::string path = dataPath(place.Ruta, place.Nom);
         struct stat st;
-        if (slash == std::string::npos)
-            return ::stat(folder.c_str(), &st) == 0 && st.st_uid == ::geteuid() && ::chmod(folder.c_str(), 0700) != 0
-                ? errno
-                : 0;
+        const bool usable = place.privateFolder ? notOwnedCause(path).empty() : !isSharedData(dataFolder);
+        return usable && ::stat(path.c_str(), &st) == 0 ? std::optional(st.st_mtim) : std::nullopt;
+    };
+    const std::optional<timespec> there = written(save), elsewhere = written(other);
+    const bool later =
+        elsewhere && there && std::tie(elsewhere->tv_sec, elsewhere->tv_nsec) > std::tie(there->tv_sec, there->tv_nsec);
+    return elsewhere && (!there || later) ? other : save;
+}
+
+std::string levelFolder(const std::string& dataFolder, const Level& level)
+{
+    const PlayerFolder player = playerFolder(dataFolder);
+    const std::string library = dataPath(player.path, level.libraryNom);
+    struct stat st;
+    return player.own && ::lstat(library.c_str(), &st) == 0 && notOwnedCause(library).empty()
+            && notOwnedCause(dataPath(player.path, level.solutionNom)).empty()
+        ? player.path
+        : dataFolder;
+}
+
+namespace {
+
+// The names of a path, last first, to be taken from the back.
+std::vector<std::string> namesOf(const std::string& path)
+{
+    std::vector<std::string> names;
+    for (std::size_t end = path.size(), slash; end > 0; end = slash) {
+        slash = path.rfind('/', end - 1);
+        slash = slash == std::string::npos ? 0 : slash;
+        names.push_back(path.substr(slash + (path[slash] == '/'), end - slash - (path[slash] == '/')));
     }
+    return names;
+}
+
+}  // namespace
+
+std::string notOwnedCause(const std::string& path, bool make)
+{
+    const uid_t me = ::geteuid();
+    std::vector<std::string> names = namesOf(path);
+    std::string at = path[0] == '/' ? "" : ".";
+    struct stat st;
+    for (int links = 0; !names.empty();) {
+        const std::string name = names.back();
+        names.pop_back();
+        if (name.empty() || name == "." || name == "..") {
+            at = name == ".." && !at.empty() && at != "." ? folderOf(at) : at;
+            at = at == "/" ? "" : at;
+            continue;
+        }
+        const std::string next = at + "/" + name;
+        if (::lstat(next.c_str(), &st) != 0
+            && (!make || errno != ENOENT || ::mkdir(next.c_str(), 0700) != 0 || ::lstat(next.c_str(), &st) != 0))
+            return make ? fileErrorText(errno) : "";
+        if (st.st_uid != me && (st.st_uid != 0 || (names.empty() && !S_ISLNK(st.st_mode))))
+            return notOwnedText(next, st.st_mode, st.st_uid);
+        if (!S_ISLNK(st.st_mode)) {
+            at = next;
+            continue;
+        }
+        std::error_code ec;
+        const std::string to = std::filesystem::read_symlink(next, ec).string();
+        if (ec || ++links > 40)
+            return fileErrorText(ec ? ec.value() : ELOOP);
+        const std::vector<std::string> more = namesOf(to);
+        names.insert(names.end(), more.begin(), more.end());
+        at = to[0] == '/' ? "" : at;
+    }
+    return "";
+}
+
+std::string readyOwnFolder(const std::string& folder)
+{
+    const std::string cause = notOwnedCause(folder, true);
+    struct stat st;
+    if (!cause.empty() || ::stat(folder.c_str(), &st) != 0)
+        return cause.empty() ? fileErrorText(errno) : cause;
+    if (!S_ISDIR(st.st_mode))
+        return fileErrorText(ENOTDIR);
+    return (st.st_mode & 077) && ::chmod(folder.c_str(), 0700) != 0 ? fileErrorText(errno) : "";
 }

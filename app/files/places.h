@@ -42,17 +42,45 @@ inline const std::string sharedDataTail = "/share/games/cuadrix";
 // install, <prefix>/share/games/cuadrix.
 std::string dataFolderOf(const std::string& programFolder);
 
+// Whether a data folder is a system-wide install's shared data, which is only ever read.
+bool isSharedData(const std::string& dataFolder);
+
+// The player's own folder: $XDG_DATA_HOME/cuadrix (~/.local/share/cuadrix when XDG_DATA_HOME is unset or relative).
+// It holds the player's saved game, partida.sdk, and in its game/ the libraries this player's game reads.
+std::string ownFolder();
+
+// The folder of this player's game files for a data folder. A program folder of its own whose game/ the player can
+// write keeps everything there: the libraries as shipped and the saved game in game/. A system-wide install, or a
+// folder the player cannot write, uses the player's own folder (own), which is checked before any use.
+struct PlayerFolder {
+    std::string path;
+    bool own = false;
+};
+PlayerFolder playerFolder(const std::string& dataFolder);
+
 // Where the saved game is kept: the folder (Ruta) and the fixed part (Nom) GuardarPartida and CargarPartida join.
 struct SavePlace {
     std::string Ruta, Nom;
-    bool privateFolder = false;  // created for the player alone (folder 0700, file 0600) when missing
+    bool privateFolder = false;  // the player's own folder: made for the player alone (0700, file 0600) when missing
 };
-// A folder of its own whose game/ the player can write keeps the saved game there, game/partida.sdk. A system-wide
-// install, or a folder the player cannot write, keeps it in the player's own data folder: $XDG_DATA_HOME/cuadrix
-// (~/.local/share/cuadrix when XDG_DATA_HOME is unset or relative), partida.sdk.
+// game/partida.sdk in a program folder of its own, partida.sdk in the player's own folder (where players of earlier
+// versions have it).
 SavePlace savedGamePlace(const std::string& dataFolder);
 inline const std::string partidaNom = "\\game\\partida.sdk";
+inline const std::string ownPartidaNom = "\\partida.sdk";  // the player's own folder has no game/ for it
+// The saved game a load reads: of the program folder's game/partida.sdk (never the shared data's) and the player's own
+// partida.sdk (when it is the player's), the one written last; on a tie, or when neither is there, where a save goes.
+SavePlace savedGameToLoad(const std::string& dataFolder);
 
-// Makes the folder and those above it that are missing, each for the owner alone (0700), and closes the folder itself
-// to others when it is the user's. Returns 0 or the errno of what failed.
-int makePrivateFolder(const std::string& folder);
+// The folder whose game/ holds the two files of a level that this player's game reads: the player's own folder once
+// it holds the level's library and the folder and both files are the player's; else the data folder, as shipped.
+std::string levelFolder(const std::string& dataFolder, const Level& level);
+
+// Why a path may not be used as the player's own, as a phrase ("" when it may, or when it is not there): a folder or
+// a symbolic link on the way to it that is neither the player's nor root's, or a path that is not the player's.
+// Links are followed as the system follows them. With make, missing folders on the way are made for the player alone
+// (0700), each only once the way to it is checked.
+std::string notOwnedCause(const std::string& path, bool make = false);
+// Makes the player's own folder (or a folder in it) when missing, checks it as notOwnedCause does, and closes it to
+// everyone else (0700). Returns why it may not be used, or "".
+std::string readyOwnFolder(const std::string& folder);

@@ -4,9 +4,34 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <pwd.h>
+
+#include <chrono>
 #include <csignal>
+#include <functional>
 
 #include "tests/logic/game_fixture.h"
+
+// What f returns, run in a child process as the user "nobody".
+std::string asNobody(const std::function<std::string()>& f)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const std::string said = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? f() : "not nobody";
+        ::_exit(::write(pipe[1], said.data(), said.size()) < 0);
+    }
+    ::close(pipe[1]);
+    std::string said;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipe[0]);
+    ::waitpid(child, nullptr, 0);
+    return said;
+}
 
 TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemBackWithTheirLevel)
 {
@@ -94,6 +119,108 @@ TEST_F(GameTest, ASystemWideInstallOrAFolderThePlayerCannotWriteKeepsTheSavedGam
                     && (dataHome != "datos" || fs::status(home / ".local").permissions() == fs::perms::owner_all));
         EXPECT_EQ(fs::status(saved / "partida.sdk").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     }
+}
+
+// In a system-wide install the player's own library of a level is read once it is there, with its solutions; and a
+// load reads the saved game written last, of game/ beside a program (never in the shared data) and the player's own.
+TEST_F(GameTest, ThePlayersOwnLibrariesAreReadOnceThereAndALoadReadsTheSavedGameWrittenLast)
+{
+    const fs::path shared = folder.root / "usr/share/games/cuadrix", own = folder.root / "datos/cuadrix";
+    fs::create_directories(own / "game");
+    fs::create_directories(shared);
+    fs::copy(folder.root / "game", shared / "game");
+    writeFile("partida.sdk", {"Facil 2", "f", puzzleLine(3)});
+    fs::copy(folder.game("partida.sdk"), shared / "game/partida.sdk");
+    support::writeBytes(own / "game/facil.sdk", support::crlf({"x", "Propio", puzzleLine(8), "Otro", puzzleLine(8)}));
+    support::writeBytes(own / "game/sol_fac.sdk", support::crlf({"x", "Propio", solutionLine(8)}));
+    support::writeBytes(own / "partida.sdk", support::crlf({"Propio", "f", puzzleLine(8)}));
+    ws.folder = shared.string();
+    game.nuevo_sudoku_Click();
+    game.solucionar_sudoku_Click();
+    EXPECT_EQ(game.idSudoku + digits(), "Propio" + solutionLine(8));
+    game.medio_Click();
+    game.nuevo_sudoku_Click();
+    EXPECT_EQ(game.idSudoku, "Medio 1") << "a level the player has no library of is read as shipped";
+    // When the saved game beside the program and the player's own were written (0: not there), and which is loaded.
+    const std::tuple<fs::path, int, int, fs::path> cases[] = {
+        {folder.root, 0, 5, own},
+        {folder.root, 6, 5, folder.root / "game"},
+        {folder.root, 5, 5, folder.root / "game"},
+        {folder.root, 5, 6, own},
+        {shared, 9, 5, own},
+        {folder.root, 0, 0, folder.root / "game"},
+        {shared, 5, 5, own},
+    };
+    for (const auto& [data, beside, mine, loaded] : cases) {
+        for (const auto& [file, at] : {std::pair{data / "game/partida.sdk", beside}, {own / "partida.sdk", mine}}) {
+            support::writeBytes(
+                file, support::crlf({file == own / "partida.sdk" ? "Propio" : "Facil 2", "f", puzzleLine(8)}));
+            at ? fs::last_write_time(file, fs::file_time_type(std::chrono::seconds(at))) : (void)fs::remove(file);
+        }
+        const SavePlace place = savedGameToLoad(data.string());
+        EXPECT_EQ(dataPath(place.Ruta, place.Nom), (loaded / "partida.sdk").string()) << beside << " " << mine;
+    }
+    ws.asked.clear();
+    game.cargar_sudoku_Click();
+    EXPECT_EQ(game.idSudoku + ws.asked, "Propio");
+}
+
+// Run as root: the player is "nobody", and "daemon" another user who made a folder in a folder shared by all (sticky),
+// where the player's XDG_DATA_HOME points. Nothing of the other user's is read or written; a folder of the player's
+// that others could write is closed. A game/ the player cannot write still gives its saved game.
+TEST_F(GameTest, AFolderOrALinkOfAnotherUserIsRefusedWithItsOwner)
+{
+    const passwd* other = ::getpwnam("daemon");
+    if (::geteuid() != 0 || !other)
+        GTEST_SKIP() << "needs root and the user daemon";
+    const fs::path shared = folder.root / "usr/share/games/cuadrix", sticky = folder.root / "tmp";
+    const fs::path notes = folder.root / "notas.txt", theirs = sticky / "cuadrix", mine = sticky / "mia/cuadrix";
+    fs::create_directories(shared);
+    fs::copy(folder.root / "game", shared / "game");
+    fs::create_directories(mine);
+    fs::create_directories(theirs / "game");
+    fs::permissions(sticky, fs::perms::all | fs::perms::sticky_bit);
+    support::writeBytes(theirs / "game/facil.sdk",
+                        support::crlf({"x", "Ajeno", puzzleLine(8), "Ajeno 2", puzzleLine(8)}));
+    fs::create_symlink(notes, theirs / "partida.sdk");
+    fs::create_symlink(notes, mine / "partida.sdk");
+    support::writeBytes(notes, "notas");
+    for (const fs::path& made :
+         {theirs, theirs / "game", theirs / "game/facil.sdk", theirs / "partida.sdk", mine / "partida.sdk"})
+        ::lchown(made.c_str(), other->pw_uid, other->pw_gid);
+    for (const fs::path& made : {sticky / "mia", mine, notes})
+        ::lchown(made.c_str(), 65534, 65534);
+    fs::permissions(theirs, fs::perms::all);
+    fs::permissions(mine, fs::perms::all);
+    fs::permissions(folder.root / "game", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    writeFile("partida.sdk", {"Facil 2", "f", puzzleLine(3)});
+    // The player's XDG_DATA_HOME, data folder and command, and what the game then shows.
+    const auto play = [&](const fs::path& dataHome, const fs::path& data, Game::Command command) {
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        ws.folder = data.string();
+        return asNobody([&] {
+            ws.asked.clear();
+            (game.*command)();
+            return game.idSudoku + "|" + ws.asked;
+        });
+    };
+    const std::string refused = ": la carpeta @/cuadrix es del usuario daemon.";
+    const std::pair<std::string, std::string> said[] = {
+        {play(sticky / "nada", folder.root, &Game::cargar_sudoku_Click), "Facil 2|"},
+        {play(sticky, shared, &Game::nuevo_sudoku_Click), "Facil 1|"},
+        {play(sticky, shared, &Game::guardar_sudoku_Click),
+         "Facil 1|" + box("No se ha podido guardar la partida en @/cuadrix/partida.sdk" + refused)},
+        {play(sticky, shared, &Game::cargar_sudoku_Click),
+         "Facil 1|" + box("No se puede leer la partida guardada @/cuadrix/partida.sdk" + refused)},
+        {play(sticky / "mia", shared, &Game::guardar_sudoku_Click),
+         "Facil 1|"
+             + box("No se ha podido guardar la partida en @/mia/cuadrix/partida.sdk: el enlace simbólico "
+                   "@/mia/cuadrix/partida.sdk es del usuario daemon.")},
+    };
+    for (const auto& [shown, expected] : said)
+        EXPECT_EQ(shown, support::inGame(expected, sticky));
+    EXPECT_EQ(fs::status(mine).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(support::readBytes(notes), "notas");
 }
 
 // A save that cannot be made where it goes says the true cause and changes nothing there: a link to a FIFO (a save
