@@ -36,7 +36,7 @@ struct ShippedCopy : ProgramFolder {
         ws.folder = root.string();
     }
     // The tool's exit code, on the copy unless --carpeta or a folder to check says otherwise.
-    int run(const std::vector<std::string>& args) { return biblioteca::run(args, out, out, game); }
+    int run(const std::vector<std::string>& args) { return biblioteca::run(args, out, out, root.string()); }
 };
 
 // A damage to one file: it edits the file's lines or puts something hostile in its place (a FIFO, a symbolic link to
@@ -176,6 +176,7 @@ TEST(Biblioteca, ImportedAndGeneratedPuzzlesAreInTheGamesFormat)
 // a marker (a library moved aside or replaced, a level with no library) nothing is removed or shortened.
 TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
 {
+    biblioteca::waitLimit = std::chrono::milliseconds(300);
     ShippedCopy c;
     const std::string library = readBytes(c.game / "facil.sdk"), solutions = readBytes(c.game / "sol_fac.sdk");
     const auto comprobar = [&c] { return c.run({"comprobar", c.game.string()}); };
@@ -208,11 +209,16 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
         }
     } failing, held;
     held.held = true;
+    const auto append = [&added](const fs::path& folder, FileOps& ops) {
+        std::ostringstream said;
+        const biblioteca::LevelHold hold(folder, levels()[0], said);
+        return biblioteca::appendPuzzles(hold, added, biblioteca::numbered(levels()[0]), ops);
+    };
     // An append held at the library's rename, once its solutions are written (until then the solution file is before).
     const auto holdAppend = [&](const fs::path& folder, const std::string& before) {
         const pid_t child = ::fork();
         if (child == 0)
-            ::_exit(biblioteca::appendPuzzles(folder, levels()[0], added, held).empty() ? 0 : 1);
+            ::_exit(append(folder, held).empty() ? 0 : 1);
         for (int k = 0; k < 500 && readBytes(folder / "sol_fac.sdk") == before; ++k)
             ::usleep(10000);
         return child;
@@ -222,16 +228,15 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
         ::waitpid(child, nullptr, 0);
     };
     // A write of the library that fails puts the solution file back at once, or removes it in a level just started.
-    EXPECT_EQ(biblioteca::appendPuzzles(c.game, levels()[0], added, failing),
+    EXPECT_EQ(append(c.game, failing),
               inGame("no se puede escribir @/facil.sdk: error de lectura o escritura en el disco", c.game));
     EXPECT_TRUE(unchanged());
     fs::create_directory(c.root / "vacia");
-    biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing);
+    append(c.root / "vacia", failing);
     EXPECT_TRUE(fs::is_empty(c.root / "vacia"));
     // A solution file without its library starts no level: it is left as it was.
     fs::copy_file(c.game / "sol_fac.sdk", c.root / "vacia" / "sol_fac.sdk");
-    EXPECT_EQ(biblioteca::appendPuzzles(c.root / "vacia", levels()[0], added, failing),
-              inGame("no se puede leer @/vacia/facil.sdk: no existe", c.root));
+    EXPECT_EQ(append(c.root / "vacia", failing), inGame("no se puede leer @/vacia/facil.sdk: no existe", c.root));
     EXPECT_EQ(readBytes(c.root / "vacia" / "sol_fac.sdk"), solutions);
     // A change that started the level, cut short before its library: its solution file goes.
     fs::remove(c.root / "vacia" / "sol_fac.sdk");
@@ -259,7 +264,7 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
     EXPECT_EQ(comprobar(), 1);
     EXPECT_TRUE(fs::exists(c.game / "medio.sdk.cambio") && fs::is_symlink(c.game / "dificil.sdk.cambio"));
     for (const char* said :
-         {"facil.sdk.cambio:0: otro cuadrix-biblioteca está cambiando facil.sdk ahora",
+         {"facil.sdk.cambio:0: otro cuadrix-biblioteca sigue cambiando facil.sdk después de esperarlo",
           "@/medio.sdk.cambio no es un fichero de cuadrix-biblioteca",
           "no se puede comprobar el cambio que anota @/dificil.sdk.cambio: hay demasiados enlaces",
           "no se puede deshacer el cambio interrumpido que anota @/facil.sdk.cambio: no se puede leer "
@@ -268,4 +273,113 @@ TEST(Biblioteca, OnlyWhatAChangesOwnMarkerProvesIsUndone)
           "cuadrix-biblioteca: quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», «Facil 032»",
           "«Facil 430», que dejó un cambio interrumpido."})
         EXPECT_THAT(c.out.str(), testing::HasSubstr(inGame(said, c.game)));
+}
+
+// A system-wide install in a temporary folder: the shipped game/ in the shared data, the player's own folder in
+// XDG_DATA_HOME, and the tool run from the install.
+struct Installed : ProgramFolder {
+    const fs::path shipped = root / "usr/share/games/cuadrix/game", mine = root / "datos/cuadrix/game";
+    std::ostringstream out;
+
+    Installed() : ProgramFolder("instalado")
+    {
+        fs::create_directories(shipped.parent_path());
+        fs::copy(CUADRIX_SHIPPED_GAME, shipped);
+        ::setenv("XDG_DATA_HOME", (root / "datos").c_str(), 1);
+    }
+    int run(const std::vector<std::string>& args)
+    {
+        out.str("");
+        return biblioteca::run(args, out, out, shipped.parent_path().string());
+    }
+    std::vector<std::string> lines(const std::string& file) { return biblioteca::readTextFile(mine / file).lines; }
+};
+
+// The first refresh makes the player's libraries from the shipped ones, private to the player; each refresh after
+// deals two puzzles never dealt, a new shipped one among them, then new ones made at the head once all were dealt.
+// The package's files are never changed. The oldest dealt puzzles go beyond 300, but not a saved game's.
+TEST(Biblioteca, EachRefreshDealsPuzzlesNeverDealtAndThePlayersLibraryStaysBounded)
+{
+    Installed i;
+    EXPECT_EQ(i.run({"generar", "--dificultad=f", "--cantidad=1", "--carpeta", i.shipped.string()}), 1);
+    EXPECT_THAT(i.out.str(),
+                testing::HasSubstr("instaló el paquete, y no se cambian; los suyos están en " + i.mine.string()));
+    EXPECT_EQ(i.run({"refrescar"}), 0);
+    EXPECT_THAT(i.out.str(), testing::HasSubstr("Refrescado facil.sdk: 2 sudokus repartidos al final; 30 del juego."));
+    EXPECT_EQ(i.lines("facil.sdk")[1], "Facil 003");
+    EXPECT_TRUE(fs::status(i.mine).permissions() == fs::perms::owner_all
+                && fs::status(i.mine / "sol_fac.sdk").permissions()
+                    == (fs::perms::owner_read | fs::perms::owner_write));
+    // A new version ships a puzzle more: the first one with its first two rows exchanged.
+    auto lib = biblioteca::readTextFile(i.shipped / "facil.sdk").lines,
+         sol = biblioteca::readTextFile(i.shipped / "sol_fac.sdk").lines;
+    const auto swapped = [](const std::string& p) { return p.substr(9, 9) + p.substr(0, 9) + p.substr(18); };
+    writeBytes(i.shipped / "facil.sdk", readBytes(i.shipped / "facil.sdk") + crlf({"Facil 031", swapped(lib[2])}));
+    writeBytes(i.shipped / "sol_fac.sdk", readBytes(i.shipped / "sol_fac.sdk") + crlf({"Facil 031", swapped(sol[2])}));
+    for (int k = 0; k < 20; ++k)
+        i.run({"refrescar"});
+    const auto dealt = i.lines("facil.sdk.repartidos");
+    EXPECT_EQ(std::set(dealt.begin() + 1, dealt.end()).size(), 42u) << "never one dealt twice";
+    EXPECT_THAT(dealt, testing::Contains("Facil 031"));
+    EXPECT_THAT(i.lines("facil.sdk")[1], testing::MatchesRegex("Facil 20..-..-.. 0.."));
+    EXPECT_EQ(i.run({"comprobar"}), 0);
+
+    // 301 puzzles, the first four never dealt, the others dealt from «R 1» on; the 31 shipped ones come back; a
+    // removal was cut short after the library («R 0»); the saved game names the oldest dealt one.
+    const std::string grid = sol[2];
+    lib = sol = {"x"};
+    std::vector<std::string> marks = {"repartidos"};
+    for (int n = 0; n < 301; ++n) {
+        const int k = (n + 297) % 301 + 1;
+        const std::string label = "R " + std::to_string(k);
+        lib.insert(lib.end(), {label, grid.substr(0, 80) + "0"});
+        sol.insert(sol.end(), {label, grid});
+        marks.resize(k <= 297 ? marks.size() + 1 : marks.size(), label);
+    }
+    sol.insert(sol.end(), {"R 0", grid});
+    writeBytes(i.mine / "facil.sdk", crlf(lib));
+    writeBytes(i.mine / "sol_fac.sdk", crlf(sol));
+    writeBytes(i.mine / "facil.sdk.repartidos", crlf(marks));
+    writeBytes(i.mine / "facil.sdk.cambio",
+               crlf({"cuadrix-biblioteca: cambio en curso", "sudokus repartidos quitados", "R 0"}));
+    writeBytes(i.root / "datos/cuadrix/partida.sdk", crlf({"R 1", "f", lib[2]}));
+    EXPECT_EQ(i.run({"refrescar"}), 0);
+    EXPECT_THAT(i.out.str(), testing::HasSubstr("las soluciones sin sudoku «R 0», que dejó un cambio interrumpido."));
+    lib = i.lines("facil.sdk");
+    EXPECT_EQ(lib.size(), 601u);
+    EXPECT_THAT(
+        lib,
+        testing::AllOf(testing::Contains("R 1"), testing::Not(testing::Contains("R 33")), testing::Contains("R 34")));
+    EXPECT_EQ(i.lines("sol_fac.sdk").size(), 601u);
+}
+
+// A run that finds the level held waits for the run that holds it, and then does its work; refreshes killed at any
+// moment leave libraries that comprobar finds whole, still holding the saved game's puzzle.
+TEST(Biblioteca, ARunWaitsForTheOneHoldingTheLevelAndKilledRefreshesLeaveTheLibrariesWhole)
+{
+    biblioteca::waitLimit = std::chrono::seconds(20);
+    Installed i;
+    i.run({"refrescar"});
+    writeBytes(i.root / "datos/cuadrix/partida.sdk", crlf({"Facil 009", "f", std::string(81, '0')}));
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const biblioteca::LevelHold held(i.mine, levels()[0], std::cout);
+        ::usleep(300000);
+        ::_exit(0);
+    }
+    while (!fs::exists(i.mine / "facil.sdk.cambio"))
+        ::usleep(1000);
+    EXPECT_EQ(i.run({"generar", "--dificultad=f", "--cantidad=1"}), 0);
+    ::waitpid(holder, nullptr, 0);
+    for (int round = 0; round < 30; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            for (;;)
+                i.run({"refrescar"});
+        ::usleep(static_cast<useconds_t>(std::rand() % 100000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ASSERT_EQ(i.run({"comprobar"}), 0) << i.out.str();
+        ASSERT_THAT(i.lines("facil.sdk"), testing::Contains("Facil 009"));
+    }
 }

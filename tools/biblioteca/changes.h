@@ -1,47 +1,48 @@
-// Changing a level's files under the change's marker: the marker itself, appending new puzzles, moving the dealt ones.
+// Changing a level's files while the level is held: adding records, moving them, taking dealt ones out.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/files/replacing.h"
+#include "tools/biblioteca/holding.h"
 #include "tools/biblioteca/solver.h"
 #include "tools/biblioteca/text_files.h"
 
 namespace biblioteca {
 
-// A change of a level is recorded in a marker beside the library, "facil.sdk.cambio", made before the change reads
-// the files: its first line, whether the change starts the level, adds to it or moves its dealt puzzles, and the
-// labels it adds. The run holds the marker locked and removes it once both files are written, so a marker no run holds
-// proves a change cut short, and what it left.
-inline std::string markerFile(const Level& level) { return libraryFile(level) + ".cambio"; }
-inline const std::string kMarkerHeader = "cuadrix-biblioteca: cambio en curso";
-inline const std::string kNewLevel = "nivel nuevo";
-inline const std::string kAddedTo = "sudokus añadidos";
-inline const std::string kMoved = "sudokus repartidos pasados al final";
-
-// The lines of a marker, read whole through its locked descriptor, just opened (on some disks closing any other
-// descriptor of the file lets the lock go); nothing when it cannot be read or is no marker of this tool. An empty
-// marker has no lines.
-std::optional<std::vector<std::string>> markerLines(int marker);
-
 // A level with neither file starts afresh: its first change writes both, each beginning with the level's header.
 bool startsAfresh(const TextFile& library, const TextFile& solutions);
 
-// Gives each puzzle a label continuing the level's numbering, not equal to any line of either file, and appends label
-// and puzzle to the library and label and solution to the solution file. Each file is replaced whole, the solution
-// file first, with the change's marker held meanwhile; when the library cannot be written, the solution file is put
-// back as it was. Returns an error message, empty on success.
-std::string appendPuzzles(const std::filesystem::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles,
+// How added records are labelled and where they go in the library.
+struct Placing {
+    std::string stem;         // numbered labels "<stem> 001", "<stem> 002", ... continuing the highest of the stem
+    bool keepLabels = false;  // the records come labelled (copied from the shipped library)
+    std::size_t after = -1;   // put after this many records of the library (at its end when fewer)
+};
+// The level's own numbering, "Facil 001", as the shipped libraries have it.
+Placing numbered(const Level& level);
+// Puzzles made for one player: "Facil 2026-12-05 001", with the day, which no shipped label can be.
+Placing playersOwn(const Level& level);
+
+// Labels the puzzles as placing says (none equal to any line of either file) and adds label and puzzle to the
+// library and label and solution at the end of the solution file. Each file is replaced whole, the solution file
+// first, recorded in the held marker; when the library cannot be written, the solution file is put back as it was.
+// Returns an error message, empty on success.
+std::string appendPuzzles(const LevelHold& hold, std::vector<NewPuzzle>& puzzles, const Placing& placing,
                           FileOps& ops = systemFileOps());
 
-// Moves the records a new game deals (the first drawnRecords) to the end of a level's library, so that the next new
-// games deal puzzles not dealt before; every label stays, so every saved game still loads. The library is replaced
-// whole, with the change's marker held. moved gets the labels moved. Returns an error message, empty on success.
-std::string moveDealtToEnd(const std::filesystem::path& folder, const Level& level, std::vector<std::string>& moved);
+// The library read for a reorder or a removal; why it cannot be changed, or "".
+std::string readLibrary(const LevelHold& hold, TextFile& lib);
+// Writes the library with the records of the labels last, in that order, after the others in their order; every label
+// stays, so every saved game still loads. Returns an error message, empty on success.
+std::string putLast(const LevelHold& hold, const std::vector<std::string>& last);
+
+// Takes the records of the labels out of the library, then their solutions out of the solution file, recorded in the
+// held marker. Returns an error message, empty on success.
+std::string removePuzzles(const LevelHold& hold, const std::vector<std::string>& labels);
 
 }  // namespace biblioteca

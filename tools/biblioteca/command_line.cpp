@@ -1,5 +1,5 @@
-// The cuadrix-biblioteca command line: the usage, the options, and the four commands comprobar, importar, generar and
-// renovar.
+// The cuadrix-biblioteca command line: the usage, the options, the folder it works on, and the commands comprobar,
+// importar, generar, renovar and refrescar.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
@@ -10,22 +10,27 @@
 #include <new>
 #include <ostream>
 #include <random>
+#include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "app/version.h"
 #include "puzzles/library.h"
 #include "tools/biblioteca/changes.h"
 #include "tools/biblioteca/checking.h"
-#include "tools/biblioteca/repair.h"
+#include "tools/biblioteca/refreshing.h"
 #include "tools/biblioteca/solver.h"
 
 namespace biblioteca {
 
 namespace fs = std::filesystem;
 
-const char* const kUsage = R"(Uso:
-  cuadrix-biblioteca comprobar CARPETA
+const char* const kUsage = R"(Uso: cuadrix-biblioteca ORDEN [OPCIONES]
+cuadrix-biblioteca comprueba las bibliotecas de sudokus de Cuadrix, les añade sudokus y cambia
+cuáles reparte una partida nueva.
+
+  cuadrix-biblioteca comprobar [CARPETA]
       Comprueba las bibliotecas de sudokus de CARPETA y sus ficheros de soluciones.
   cuadrix-biblioteca importar FICHERO --dificultad f|m|d [--carpeta CARPETA]
       Añade los sudokus de FICHERO, uno por línea: 81 caracteres, '.' o '0' para las
@@ -35,10 +40,16 @@ const char* const kUsage = R"(Uso:
   cuadrix-biblioteca renovar [--dificultad f|m|d] [--carpeta CARPETA]
       Pasa al final de cada biblioteca los sudokus que reparte una partida nueva, para que las
       siguientes repartan otros; sin --dificultad, en los tres niveles.
+  cuadrix-biblioteca refrescar [--carpeta CARPETA]
+      Lo que hace cuadrix al terminar cada partida: renueva los tres niveles, añade los
+      sudokus nuevos del juego y, cuando ya se han repartido todos, genera otros.
   cuadrix-biblioteca --help | --version
 
   --dificultad  f (fácil), m (medio) o d (difícil)
-  --carpeta     carpeta de datos del juego; por omisión, la carpeta game del juego
+  --carpeta     carpeta con las bibliotecas; sin ella, las de quien juega: la carpeta game
+                del juego si puede escribir en ella; si no, la suya propia,
+                $XDG_DATA_HOME/cuadrix/game (~/.local/share/cuadrix/game), hecha a partir de
+                la del juego la primera vez
   --semilla     número que fija los sudokus generados, para poder repetirlos
 
 Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
@@ -55,10 +66,10 @@ struct Arguments {
     std::map<std::string, std::string> options;
 };
 
-// Splits "--name value" and "--name=value" options from the positional arguments: only the
-// named options are allowed, and `count` positional arguments, `what` when one is missing.
+// Splits "--name value" and "--name=value" options from the positional arguments: only the named options are allowed,
+// and `count` positional arguments (up to `most`, when more), `what` when one is missing.
 Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed, std::size_t count,
-                const char* what)
+                const char* what, std::size_t most = 0)
 {
     Arguments parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -79,8 +90,8 @@ Arguments parse(const std::vector<std::string>& args, const std::set<std::string
     }
     if (parsed.positional.size() < count)
         throw UsageError{std::string("falta ") + what};
-    if (parsed.positional.size() > count)
-        throw UsageError{"sobra el argumento \"" + parsed.positional[count] + "\""};
+    if (parsed.positional.size() > std::max(count, most))
+        throw UsageError{"sobra el argumento \"" + parsed.positional[std::max(count, most)] + "\""};
     return parsed;
 }
 
@@ -115,22 +126,69 @@ const fs::path& requireFolder(const fs::path& folder)
     return folder;
 }
 
-fs::path folderOption(const Arguments& a, const fs::path& defaultFolder)
+// A command's reason to stop that is no usage error: said as it is, exit code 1.
+struct Refusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Where a command works: the game folder given or this player's, the shipped one of this install, and the saved games
+// whose puzzles stay.
+struct Where {
+    fs::path game, shipped;
+    bool own = false;                  // the player's own folder, made from the shipped one when needed
+    std::vector<fs::path> savedGames;  // partida.sdk files
+};
+
+// Whether a folder is, or is in, the shared data of a system-wide install, which only the package changes.
+bool inSharedData(const fs::path& folder)
 {
-    const auto it = a.options.find("--carpeta");
-    const fs::path folder = it == a.options.end() ? defaultFolder : fs::path(it->second);
-    if (folder.empty())
-        throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
-    return requireFolder(folder);
+    std::error_code ec;
+    return (fs::weakly_canonical(folder, ec).string() + "/").find(sharedDataTail + "/") != std::string::npos;
 }
 
-// Undoes what an interrupted change left of the level, saying what; returns why the level must not be changed now.
-std::string repair(const fs::path& folder, const Level& level, std::ostream& out)
+// The folder a command works on: --carpeta's or this player's. A change is refused in the shared data, and in a
+// player's own folder that is not the player's.
+Where workFolder(const Arguments& a, const std::string& dataFolder, bool changes)
 {
-    const Repair repair = repairInterruptedChange(folder, level);
-    for (const std::string& done : repair.done)
-        out << "cuadrix-biblioteca: " << done << ".\n";
-    return repair.blocked;
+    const auto it = a.options.find("--carpeta");
+    if (dataFolder.empty() && it == a.options.end())
+        throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
+    const PlayerFolder player = playerFolder(dataFolder);
+    const fs::path mine = dataPath(player.path, "\\game");
+    Where where{it != a.options.end() ? fs::path(it->second) : mine,
+                dataPath(dataFolder, "\\game"),
+                it == a.options.end() && player.own,
+                {dataPath(ownFolder(), ownPartidaNom), dataPath(dataFolder, partidaNom)}};
+    where.savedGames.push_back(where.game / "partida.sdk");
+    if (changes && inSharedData(where.game))
+        throw Refusal{"los sudokus de " + where.game.string()
+                      + " son los que instaló el paquete, y no se cambian; los suyos están en " + mine.string()
+                      + ", donde trabaja cuadrix-biblioteca sin --carpeta"};
+    std::string cause = where.own ? readyOwnFolder(player.path) : "";
+    if (cause.empty() && where.own)
+        cause = readyOwnFolder(where.game.string());
+    if (!cause.empty())
+        throw Refusal{"no se pueden usar los sudokus de " + where.game.string() + ": " + cause};
+    requireFolder(where.game);
+    return where;
+}
+
+// Holds the level, once it is made from the shipped one in the player's own folder (what was copied added to done);
+// returns why it could not be, or "".
+std::string hold(const Where& where, const Level& level, std::ostream& out, std::unique_ptr<LevelHold>& held,
+                 Refreshed* done = nullptr)
+{
+    held = std::make_unique<LevelHold>(where.game, level, out, where.own);
+    Refreshed ignored;
+    return *held && where.own ? startFromShipped(*held, where.shipped, done ? *done : ignored) : held->why();
+}
+
+// Says why a command could not go on, when there is a reason; true when there is none.
+bool fine(std::ostream& err, const std::string& why)
+{
+    if (!why.empty())
+        err << "cuadrix-biblioteca: " << why << '\n';
+    return why.empty();
 }
 
 std::string plural(std::size_t n, const char* one, const char* many)
@@ -138,32 +196,34 @@ std::string plural(std::size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-int check(const Arguments& a, std::ostream& out)
+// The three levels are held while they are checked, so that no change is seen half done; a folder that cannot be
+// written, or the shared data, is checked as it is.
+int check(const Arguments& a, std::ostream& out, const std::string& dataFolder)
 {
-    const fs::path folder = requireFolder(a.positional[0]);
+    Arguments folder = a;
+    if (!a.positional.empty())
+        folder.options["--carpeta"] = a.positional[0];
+    const Where where = workFolder(folder, dataFolder, false);
+    std::vector<std::unique_ptr<LevelHold>> held(levels().size());
     std::vector<Problem> blocked;
-    for (const Level& level : levels())
-        if (const std::string why = repair(folder, level, out); !why.empty())
-            blocked.push_back({(folder / markerFile(level)).string(), 0, why});
-    Report report = checkFolder(folder);
+    for (std::size_t k = 0; k < held.size() && !inSharedData(where.game); ++k)
+        if (const std::string why = hold(where, levels()[k], out, held[k]); !why.empty() && !held[k]->unwritable())
+            blocked.push_back({(where.game / markerFile(levels()[k])).string(), 0, why});
+    Report report = checkFolder(where.game);
     report.problems.insert(report.problems.begin(), blocked.begin(), blocked.end());
     for (const Problem& p : report.problems)
         out << format(p) << '\n';
     out << "Comprobados " << plural(report.files, "fichero", "ficheros") << " con "
-        << plural(report.puzzles, "sudoku", "sudokus") << " en " << folder.string() << ": "
+        << plural(report.puzzles, "sudoku", "sudokus") << " en " << where.game.string() << ": "
         << (report.problems.empty() ? "ningún problema" : plural(report.problems.size(), "problema", "problemas"))
         << ".\n";
     return report.problems.empty() ? kExitOk : kExitProblems;
 }
 
-// New puzzles go only into a level whose files are sound, or that does not exist yet, once what
-// an interrupted run left of it is undone. Returns how many puzzles it has, nothing when it is not ready.
+// New puzzles go only into a level whose files are sound, or that does not exist yet. Returns how many puzzles it
+// has, nothing when it is not ready.
 std::optional<int> levelReady(const fs::path& folder, const Level& level, std::ostream& out, std::ostream& err)
 {
-    if (const std::string why = repair(folder, level, out); !why.empty()) {
-        err << "cuadrix-biblioteca: " << why << '\n';
-        return std::nullopt;
-    }
     const Report report = checkLevel(folder, level);
     if (report.problems.empty()
         || startsAfresh(readTextFile(folder / libraryFile(level)), readTextFile(folder / solutionFile(level))))
@@ -175,12 +235,11 @@ std::optional<int> levelReady(const fs::path& folder, const Level& level, std::o
     return std::nullopt;
 }
 
-bool append(const fs::path& folder, const Level& level, std::vector<NewPuzzle>& puzzles, std::ostream& err)
+// Adds the puzzles to the held level, labelled as the folder's own.
+bool append(const LevelHold& held, const Where& where, std::vector<NewPuzzle>& puzzles, std::ostream& err)
 {
-    const std::string error = puzzles.empty() ? std::string() : appendPuzzles(folder, level, puzzles);
-    if (!error.empty())
-        err << "cuadrix-biblioteca: " << error << '\n';
-    return error.empty();
+    const Placing placing = where.own ? playersOwn(held.level) : numbered(held.level);
+    return fine(err, puzzles.empty() ? std::string() : appendPuzzles(held, puzzles, placing));
 }
 
 // Why line `number` of an import file is refused; empty when its puzzle is taken, with p's puzzle and
@@ -238,19 +297,20 @@ Sorted sortImport(const TextFile& input, const std::map<std::string, std::string
     return sorted;
 }
 
-int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+int import(const Arguments& a, std::ostream& out, std::ostream& err, const std::string& dataFolder)
 {
     const Level& level = levelOption(a);
-    const fs::path folder = folderOption(a, defaultFolder);
+    const Where where = workFolder(a, dataFolder, true);
     const std::string inputName = a.positional[0];
     const TextFile input = readTextFile(inputName);
     if (input.error)
         throw UsageError{cannotRead(inputName, input.error)};
-    if (!levelReady(folder, level, out, err))
+    std::unique_ptr<LevelHold> held;
+    if (!fine(err, hold(where, level, out, held)) || !levelReady(where.game, level, out, err))
         return kExitProblems;
-    Sorted sorted = sortImport(input, puzzlesInFolder(folder));
+    Sorted sorted = sortImport(input, puzzlesInFolder(where.game));
     const std::size_t refused = sorted.messages.size();
-    if (!append(folder, level, sorted.accepted, err))
+    if (!append(*held, where, sorted.accepted, err))
         return kExitProblems;
     for (const NewPuzzle& p : sorted.accepted)
         sorted.messages.emplace(sorted.lineOf[p.puzzle],
@@ -263,25 +323,32 @@ int import(const Arguments& a, std::ostream& out, std::ostream& err, const fs::p
     return refused == 0 ? kExitOk : kExitProblems;
 }
 
-int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+// The puzzles are made while the level is free, and added once it is held: another run that holds it meanwhile is
+// waited for, so nothing made is lost to it.
+int generate(const Arguments& a, std::ostream& out, std::ostream& err, const std::string& dataFolder)
 {
     const Level& level = levelOption(a);
     if (!a.options.count("--cantidad"))
         throw UsageError{"falta --cantidad N"};
     const auto wanted = static_cast<std::size_t>(numberOption(a, "--cantidad", 1, 10000));
-    const fs::path folder = folderOption(a, defaultFolder);
+    const Where where = workFolder(a, dataFolder, true);
     // qqwing draws its numbers with rand().
     std::srand(a.options.count("--semilla") ? static_cast<unsigned>(numberOption(a, "--semilla", 0, 4294967295ul))
                                             : std::random_device{}());
-    const std::optional<int> before = levelReady(folder, level, out, err);
+    const std::optional<int> before = levelReady(where.game, level, out, err);
     if (!before)
         return kExitProblems;
-
     // A new game deals one of the first records: the first puzzles of a level still short of them are made for that.
     const std::size_t drawnSlots = *before < drawnRecords ? std::min<std::size_t>(drawnRecords - *before, wanted) : 0;
-    Generated made = generatePuzzles(level, wanted, drawnSlots, puzzlesInFolder(folder));
+    Generated made = generatePuzzles(level, wanted, drawnSlots, puzzlesInFolder(where.game));
+    std::unique_ptr<LevelHold> held;
+    const bool ready = fine(err, hold(where, level, out, held)) && levelReady(where.game, level, out, err);
+    const std::map<std::string, std::string> known = puzzlesInFolder(where.game);
     std::vector<NewPuzzle>& puzzles = made.puzzles;
-    if (!append(folder, level, puzzles, err))
+    puzzles.erase(
+        std::remove_if(puzzles.begin(), puzzles.end(), [&](const NewPuzzle& p) { return known.count(p.puzzle); }),
+        puzzles.end());
+    if (!ready || !append(*held, where, puzzles, err))
         return kExitProblems;
     for (const NewPuzzle& p : puzzles)
         out << "añadido " << guillemets(p.label) << " (" << made.notes[p.puzzle] << ")\n";
@@ -294,28 +361,62 @@ int generate(const Arguments& a, std::ostream& out, std::ostream& err, const fs:
 }
 
 // Every level asked for, or all three.
-int renew(const Arguments& a, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+int renew(const Arguments& a, std::ostream& out, std::ostream& err, const std::string& dataFolder)
 {
-    const fs::path folder = folderOption(a, defaultFolder);
-    std::vector<const Level*> chosen;
-    for (const Level& level : levels())
-        if (!a.options.count("--dificultad") || &level == &levelOption(a))
-            chosen.push_back(&level);
+    const Where where = workFolder(a, dataFolder, true);
     int exit = kExitOk;
-    for (const Level* level : chosen) {
-        std::vector<std::string> moved;
-        if (!levelReady(folder, *level, out, err)) {
+    for (const Level& level : levels()) {
+        if (a.options.count("--dificultad") && &level != &levelOption(a))
+            continue;
+        std::unique_ptr<LevelHold> held;
+        TextFile lib;
+        std::string why = hold(where, level, out, held);
+        why = !why.empty() ? why : readLibrary(*held, lib);
+        if (why.empty() && labelIndices(lib.lines).size() <= drawnRecords)
+            why = libraryFile(level) + " no tiene más sudokus que los que se reparten";
+        Refreshed done;
+        if (why.empty())
+            why = rotate(*held, where.shipped, done);
+        if (!fine(err, why)) {
             exit = kExitProblems;
             continue;
         }
-        if (const std::string error = moveDealtToEnd(folder, *level, moved); !error.empty()) {
-            err << "cuadrix-biblioteca: " << error << '\n';
-            exit = kExitProblems;
-            continue;
-        }
-        out << "Pasan al final de " << libraryFile(*level) << ":";
-        for (const std::string& label : moved)
+        out << "Pasan al final de " << libraryFile(level) << ":";
+        for (const std::string& label : done.dealt)
             out << ' ' << guillemets(label);
+        out << ".\n";
+    }
+    return exit;
+}
+
+// The labels of the saved games, which stay in the libraries.
+std::set<std::string> savedLabels(const Where& where)
+{
+    std::set<std::string> labels;
+    for (const fs::path& saved : where.savedGames)
+        if (const std::optional<std::string> label = LineReader(saved.string()).next())
+            labels.insert(*label);
+    return labels;
+}
+
+// Each level in turn, held while it is refreshed; what each step did is said on one line.
+int refresh(const Arguments& a, std::ostream& out, std::ostream& err, const std::string& dataFolder)
+{
+    const Where where = workFolder(a, dataFolder, true);
+    const std::set<std::string> kept = savedLabels(where);
+    int exit = kExitOk;
+    for (const Level& level : levels()) {
+        Refreshed done;
+        std::unique_ptr<LevelHold> held;
+        const std::string why = hold(where, level, out, held, &done);
+        if (!fine(err, why.empty() ? refreshLevel(*held, where.shipped, kept, done) : why))
+            exit = kExitProblems;
+        out << "Refrescado " << libraryFile(level) << ": " << plural(done.dealt.size(), "sudoku", "sudokus")
+            << " repartido" << (done.dealt.size() == 1 ? "" : "s") << " al final";
+        for (const auto& [labels, what] :
+             {std::pair{&done.copied, " del juego"}, {&done.made, " generados"}, {&done.removed, " quitados"}})
+            if (!labels->empty())
+                out << "; " << labels->size() << what;
         out << ".\n";
     }
     return exit;
@@ -323,7 +424,7 @@ int renew(const Arguments& a, std::ostream& out, std::ostream& err, const fs::pa
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const fs::path& defaultFolder)
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const std::string& dataFolder)
 {
     for (const std::string& a : args) {
         if (a == "-h" || a == "--ayuda" || a == "--help" || a == "--version") {
@@ -333,21 +434,25 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     try {
         if (args.empty())
-            throw UsageError{"falta la orden: comprobar, importar, generar o renovar"};
+            throw UsageError{"falta la orden: comprobar, importar, generar, renovar o refrescar"};
         if (args[0] == "comprobar")
-            return check(parse(args, {}, 1, "la CARPETA que comprobar"), out);
+            return check(parse(args, {}, 0, "", 1), out, dataFolder);
         if (args[0] == "importar")
             return import(parse(args, {"--dificultad", "--carpeta"}, 1, "el FICHERO de sudokus que importar"), out, err,
-                          defaultFolder);
+                          dataFolder);
         if (args[0] == "generar")
             return generate(parse(args, {"--dificultad", "--cantidad", "--carpeta", "--semilla"}, 0, ""), out, err,
-                            defaultFolder);
+                            dataFolder);
         if (args[0] == "renovar")
-            return renew(parse(args, {"--dificultad", "--carpeta"}, 0, ""), out, err, defaultFolder);
+            return renew(parse(args, {"--dificultad", "--carpeta"}, 0, ""), out, err, dataFolder);
+        if (args[0] == "refrescar")
+            return refresh(parse(args, {"--carpeta"}, 0, ""), out, err, dataFolder);
         throw UsageError{"orden desconocida: \"" + args[0] + "\""};
     } catch (const UsageError& e) {
         err << "cuadrix-biblioteca: " << e.what() << "\n\n" << kUsage;
         return kExitUsage;
+    } catch (const Refusal& e) {
+        err << "cuadrix-biblioteca: " << e.what() << '\n';
     } catch (const std::bad_alloc&) {
         err << "cuadrix-biblioteca: " << fileErrorText(ENOMEM) << '\n';
     } catch (const std::exception&) {
