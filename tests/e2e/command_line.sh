@@ -20,7 +20,8 @@ row 1 "^$sentence" "$program" --nada
 # An X display and a Wayland socket that no server answers; an X display on a host whose server Qt cannot reach.
 row 1 "^$sentence" DISPLAY=:4242 XDG_RUNTIME_DIR=/tmp WAYLAND_DISPLAY=wayland-4242 "$program"
 row 1 $'\n'"$sentence" DISPLAY=localhost:4242 "$program"
-# A platform named on the command line is Qt's to start: the game runs until stopped.
+# A platform named on the command line or in the environment is Qt's to start: the game runs until stopped.
 row 124 "" timeout 2 "$program" -platform offscreen
+row 124 "" QT_QPA_PLATFORM=offscreen timeout 2 "$program"
 echo "command line: $failures failed"
 ((failures == 0))
