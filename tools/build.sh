@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev libqqwing-dev libbenchmark-dev
                 fonts-dejavu-core fonts-liberation)
-test_packages=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream openbox libglib2.0-bin reuse clang-format)
+test_packages=(xvfb xauth xdotool x11-utils desktop-file-utils appstream openbox libglib2.0-bin reuse clang-format dpkg-dev file)
 
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo
@@ -23,21 +23,28 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Builds the package with dpkg-buildpackage, moves what it writes beside the tree into build-deb/ and checks the
-# package with lintian, which fails on any error or warning.
+# Builds the source package and the binary package with dpkg-buildpackage, moves what it writes beside the tree into
+# build-deb/, checks both with lintian, which fails on any error or warning, and checks the package's files against
+# what the programs open.
 package() {
-    install_missing debhelper lintian
+    install_missing debhelper lintian man-db desktop-file-utils appstream file
     if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends ./
     fi
-    dpkg-buildpackage -us -uc -b -j"$(nproc)"
-    local name
-    name=cuadrix_$(dpkg-parsechangelog -S Version)_$(dpkg-architecture -q DEB_HOST_ARCH)
+    dpkg-buildpackage -us -uc -j"$(nproc)"
+    local source name root
+    source=cuadrix_$(dpkg-parsechangelog -S Version)
+    name=${source}_$(dpkg-architecture -q DEB_HOST_ARCH)
     mkdir -p build-deb
-    mv "../$name.deb" "../${name/cuadrix/cuadrix-dbgsym}.deb" "../$name.buildinfo" "../$name.changes" build-deb/
+    mv "../$source.dsc" "../$source.tar.xz" "../$name.deb" "../${name/cuadrix/cuadrix-dbgsym}.deb" "../$name.buildinfo" \
+        "../$name.changes" build-deb/
     lintian --fail-on error,warning --display-info --pedantic "build-deb/$name.changes"
-    echo "package: build-deb/$name.deb"
+    root=$(mktemp -d)
+    dpkg-deb -x "build-deb/$name.deb" "$root"
+    bash tests/e2e/install_check.sh . "$root/usr" system || { rm -rf "$root"; return 1; }
+    rm -rf "$root"
+    echo "package: build-deb/$name.deb, source: build-deb/$source.dsc"
 }
 
 build() {  # build folder, extra cmake options...
