@@ -2,7 +2,8 @@
 # Start-up of the game against the floor (a bare main window of the same make-up), in one
 # Xvfb, alternating, RUNS times each: the time from exec until the X server maps the main
 # window, until the first paint of the board (the CUADRIX_TRACE line), and the peak RSS.
-# Usage: bench/startup.sh BUILD-FOLDER [RUNS]      (PROGRAM=... overrides BUILD-FOLDER/cuadrix)
+# Usage: bench/startup.sh BUILD-FOLDER [RUNS]      (PROGRAM=... overrides BUILD-FOLDER/cuadrix; BASELINE=... adds
+# another build of the game, started in turn with the two, for a side-by-side comparison)
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
@@ -11,7 +12,8 @@ runs=${2:-15}
 program=$(realpath "${PROGRAM:-$build/cuadrix}")
 floor=$build/bench/cuadrix_floor
 watch=$build/bench/map_watch
-for tool in "$program" "$floor" "$watch" /usr/bin/time Xvfb; do
+baseline=${BASELINE:+$(realpath "$BASELINE")}
+for tool in "$program" ${baseline:+"$baseline"} "$floor" "$watch" /usr/bin/time Xvfb; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
 done
 
@@ -51,7 +53,8 @@ run_once() {
     done
     local child
     child=$(ps -o pid= --ppid "$time_pid" | tr -d ' ')
-    kill "$child"
+    # An installed cuadrix is a script that runs the game as its child: both end.
+    kill $(ps -o pid= --ppid "$child") "$child"
     wait "$time_pid" 2>/dev/null || true
     local mapped painted
     mapped=$(sed -n 2p "$work/map")
@@ -59,26 +62,29 @@ run_once() {
     echo "$(((mapped - start) / 10)) $(((painted - start) / 10)) $(tail -n1 "$work/rss")" >>"$out"
 }
 
-: >"$work/game" ; : >"$work/floor"
+: >"$work/game" ; : >"$work/floor" ; : >"$work/baseline"
 for ((k = 1; k <= runs; k++)); do
     run_once "$program" 'Cuadrix!' "$work/game"
+    [ -z "$baseline" ] || run_once "$baseline" 'Cuadrix!' "$work/baseline"
     run_once "$floor" 'Floor' "$work/floor"
 done
 
 median() {  # column of a results file
     awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
-echo "program: $program"
+echo "program: $program${baseline:+, baseline: $baseline}"
 echo "runs: $runs each, alternating, one Xvfb; times in ms from exec, RSS in MB (medians)"
 printf '%-10s %10s %10s %10s\n' "" mapped painted peak-RSS
-for who in game floor; do
+for who in game ${baseline:+baseline} floor; do
     printf '%-10s %10.1f %10.1f %10.1f\n' "$who" "$(median "$work/$who" 1 | awk '{print $1 / 100}')" \
         "$(median "$work/$who" 2 | awk '{print $1 / 100}')" "$(median "$work/$who" 3 | awk '{print $1 / 1024}')"
 done
 for col in 1 2; do
     name=$([ "$col" = 1 ] && echo mapped || echo painted)
-    awk -v g="$(median "$work/game" "$col")" -v f="$(median "$work/floor" "$col")" -v n="$name" \
-        'BEGIN {printf "ratio game/floor, %s: %.3f\n", n, g / f}'
+    for who in game ${baseline:+baseline}; do
+        awk -v g="$(median "$work/$who" "$col")" -v f="$(median "$work/floor" "$col")" -v n="$name" -v w="$who" \
+            'BEGIN {printf "ratio %s/floor, %s: %.3f\n", w, n, g / f}'
+    done
 done
 awk -v g="$(median "$work/game" 3)" -v f="$(median "$work/floor" 3)" \
     'BEGIN {printf "peak RSS game - floor: %+.1f MB\n", (g - f) / 1024}'

@@ -18,7 +18,7 @@ for file in $( (grep -ohE 'href="[a-z_]+[.][a-z]+"' "$source"/data/*.htm | sed '
     [ "$file" = /game/partida.sdk ] || check "$file is installed" test -s "$data$file"
 done
 check "the sources name the game's files, no saved game is installed" test -n "$files" -a ! -e "$data/game/partida.sdk"
-check "the programs are installed" test -x "$programs/cuadrix" -a -x "$programs/cuadrix-biblioteca"
+check "the programs are installed" test -x "$programs/cuadrix" -a -x "$programs/cuadrix-juego" -a -x "$programs/cuadrix-biblioteca"
 
 check "the launcher is valid" desktop-file-validate "$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
 metainfo=$prefix/share/metainfo/es.cuadrix.Cuadrix.metainfo.xml
@@ -32,7 +32,7 @@ done
 
 # man looks for its language folders below the folders of MANPATH, not those of -M.
 export MANPATH=$prefix/share/man
-for page in cuadrix cuadrix-biblioteca; do
+for page in cuadrix cuadrix-juego cuadrix-biblioteca; do
     [ "$layout" = system ] || break
     check "man finds $page(6) in English and Spanish" \
         eval '[[ $(man -L C -w $page) == "$MANPATH/man6/$page.6"* && $(man -L es -w $page) == "$MANPATH/es/man6/$page.6"* ]]'

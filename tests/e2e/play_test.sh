@@ -26,7 +26,7 @@ desktop="$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
 folder=$(printf '%s/Espa\xf1a \\ juego #1\nnueva' "$work")
 while ((${#folder} < 3970)); do folder+=/$(printf 'c%.0s' {1..200}); done
 folder=${folder:0:3970} folder=${folder%/}
-mkdir -p "$folder/game" "$folder/data" && cp "$prefix/cuadrix" "$folder/cuadrix"
+mkdir -p "$folder/game" "$folder/data" && cp "$prefix/cuadrix" "$prefix/cuadrix-juego" "$folder/"
 # The two first puzzles of the library are the same grid, every third digit of the solution, so
 # the board is known whatever the draw.
 solution=123456789456789123789123456234567891567891234891234567345678912678912345912345678
@@ -56,11 +56,26 @@ check "the launcher opens the main window" wait_for 8 one_window
 check "the program ends the startup notification" grep -q _NET_STARTUP_INFO_BEGIN "$work/root"
 launched=$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)
 launched_pid=$(xdotool getwindowpid "$launched") pids+=($launched_pid)
-check "the launcher started the installed program" test "$(readlink "/proc/$launched_pid/exe")" = "$prefix/cuadrix"
+check "the launcher started the installed game" test "$(readlink "/proc/$launched_pid/exe")" = "$prefix/cuadrix-juego"
 wm_class=$(xprop -id "$launched" WM_CLASS)  # WM_CLASS(STRING) = "instance", "class"
 check "the window's class is the launcher's StartupWMClass" test "${wm_class##*, }" = "\"$(sed -n 's/^StartupWMClass=//p' "$desktop")\""
-kill "$launched_pid"
-wait_for 5 bash -c "! kill -0 $launched_pid 2>/dev/null"
+
+# Saves the game the launched window shows and ends it; the program the launcher starts then deals fresh puzzles for
+# the next start. Prints the label saved.
+save_and_end() {
+    local wrapper && wrapper=$(ps -o ppid= -p "$1")
+    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)" key ctrl+g
+    wait_for 5 test -s "$prefix/game/partida.sdk" && head -n1 "$prefix/game/partida.sdk" | tr -d '\r'
+    rm -f "$prefix/game/partida.sdk"
+    kill "$1"
+    wait_for 10 bash -c "! kill -0 $wrapper 2>/dev/null"
+}
+first=$(save_and_end "$launched_pid")
+gio launch "$desktop" 2>>"$work/stderr"
+check "the launcher opens the main window again" wait_for 8 one_window
+second=$(save_and_end "$(xdotool getwindowpid "$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)")")
+check "the second start deals neither puzzle the first could ($first, $second)" \
+    eval '[[ $first == "Facil 00"[12] && $second == "Facil 00"[34] ]]'
 
 # Among the windows titled "Cuadrix!", the main window is 474 pixels wide, the help window 730.
 window_of_width() {
