@@ -25,10 +25,16 @@ pantalla gráfica (X11 o Wayland). Los demás argumentos se dejan a Qt o no se t
   -h, --help     muestra esta ayuda y termina
   -v, --version  muestra el nombre y la versión y termina
 
-Los sudokus y las páginas de ayuda se leen de las carpetas game y data junto al programa o, en
-una instalación para todo el sistema, de <prefijo>/share/games/cuadrix. La partida se guarda en
-game/partida.sdk junto al programa cuando se puede escribir allí; si no, en
-$XDG_DATA_HOME/cuadrix/partida.sdk (~/.local/share/cuadrix/partida.sdk).
+Los sudokus del juego y las páginas de ayuda se leen de las carpetas game y data junto al
+programa o, en una instalación para todo el sistema, de <prefijo>/share/games/cuadrix.
+Si se puede escribir en la carpeta game junto al programa, allí se quedan la partida guardada
+(game/partida.sdk) y los sudokus que se reparten. Si no, cada jugador tiene los suyos en
+$XDG_DATA_HOME/cuadrix (~/.local/share/cuadrix): la partida en partida.sdk y sus sudokus en
+game/, copiados de los del juego la primera vez.
+
+Cada vez que se abre, cuadrix reparte sudokus que no ha repartido antes: al terminar una
+partida abierta sin argumentos, cuadrix-biblioteca refrescar pasa al final de cada biblioteca
+los sudokus repartidos y, cuando ya se han repartido todos, genera otros.
 )";
 
 const char* const noDisplay = "Cuadrix necesita una pantalla gráfica y no la encuentra: ni DISPLAY ni WAYLAND_DISPLAY "
