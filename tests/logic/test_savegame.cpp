@@ -136,9 +136,9 @@ TEST_F(GameTest, ThePlayersOwnFolderIsPrivateAndNothingOfAnotherUsersIsUsed)
     fs::create_symlink(notes, mine / "partida.sdk");
     support::writeBytes(notes, "notas");
     for (const fs::path& made : {theirs, theirs / "game", theirs / "partida.sdk", mine / "partida.sdk"})
-        ::lchown(made.c_str(), other->pw_uid, other->pw_gid);
+        ASSERT_EQ(::lchown(made.c_str(), other->pw_uid, other->pw_gid), 0);
     for (const fs::path& made : {sticky / "mia", mine, notes})
-        ::lchown(made.c_str(), 65534, 65534);
+        ASSERT_EQ(::lchown(made.c_str(), 65534, 65534), 0);
     fs::permissions(theirs, fs::perms::all);
     fs::permissions(mine, fs::perms::all);
     fs::permissions(folder.root / "game", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
