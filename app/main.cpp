@@ -34,7 +34,7 @@ game/, copiados de los del juego la primera vez.
 
 Cada vez que se abre, cuadrix reparte sudokus que no ha repartido antes: al terminar una
 partida abierta sin argumentos, cuadrix-biblioteca refrescar pasa al final de cada biblioteca
-los sudokus repartidos y, cuando ya se han repartido todos, genera otros.
+los sudokus repartidos y, antes de que se acaben los que no ha repartido, genera otros.
 )";
 
 const char* const noDisplay = "Cuadrix necesita una pantalla gráfica y no la encuentra: ni DISPLAY ni WAYLAND_DISPLAY "

@@ -42,7 +42,7 @@ cuáles reparte una partida nueva.
       siguientes repartan otros; sin --dificultad, en los tres niveles.
   cuadrix-biblioteca refrescar [--carpeta CARPETA]
       Lo que hace cuadrix al terminar cada partida: renueva los tres niveles, añade los
-      sudokus nuevos del juego y, cuando ya se han repartido todos, genera otros.
+      sudokus nuevos del juego y, antes de que se acaben los no repartidos, genera otros.
   cuadrix-biblioteca --help | --version
 
   --dificultad  f (fácil), m (medio) o d (difícil)

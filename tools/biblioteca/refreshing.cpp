@@ -70,14 +70,15 @@ std::string addShipped(const LevelHold& hold, const fs::path& shipped, Refreshed
     return why;
 }
 
-// Step 4: new puzzles at the head when fewer than a new game deals were never dealt.
+// Step 4: new puzzles at the head when fewer than two starts deal are left never dealt: a run cut short while it
+// generates still leaves the next start puzzles never dealt.
 std::string generate(const LevelHold& hold, Refreshed& done)
 {
     const std::vector<std::string> dealt = dealtLabels(hold), have = labelsOf(readTextFile(hold.library()));
     const auto fresh = std::count_if(have.begin(), have.end(), [&dealt](const std::string& label) {
         return std::find(dealt.begin(), dealt.end(), label) == dealt.end();
     });
-    if (fresh >= drawnRecords)
+    if (fresh >= 2 * drawnRecords)
         return "";
     std::vector<NewPuzzle> made =
         generatePuzzles(hold.level, kMadeAtOnce, kMadeAtOnce, puzzlesInFolder(hold.folder)).puzzles;

@@ -33,7 +33,7 @@ std::string startFromShipped(const LevelHold& hold, const std::filesystem::path&
 std::string rotate(const LevelHold& hold, const std::filesystem::path& shipped, Refreshed& done);
 
 // Every step for a level: made from the shipped files when missing, shipped puzzles it lacks (and never dealt) added,
-// rotated, kMadeAtOnce puzzles generated at its head (after those never dealt) when fewer than a new game deals were
+// rotated, kMadeAtOnce puzzles generated at its head (after those never dealt) when fewer than two starts deal were
 // never dealt, and the oldest
 // dealt puzzles beyond kMostPuzzles removed, except the labels of saved games (kept). Each step is a change of its
 // own under the held marker. Returns an error message, empty on success.
