@@ -57,7 +57,7 @@ LevelHold::LevelHold(const fs::path& folder, const Level& level, std::ostream& s
             why_ = "otro cuadrix-biblioteca sigue cambiando " + libraryFile(level) + " después de esperarlo (" + path
                 + "); inténtelo más tarde";
         else if (marker_ < 0)
-            std::this_thread::sleep_for(pause = std::min(pause * 2, std::chrono::milliseconds(200)));
+            std::this_thread::sleep_for(pause = std::min(pause * 2, std::chrono::milliseconds(50)));
     }
 }
 
