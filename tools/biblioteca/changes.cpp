@@ -60,18 +60,21 @@ std::vector<std::string> labelAndAdd(const Placing& placing, std::vector<NewPuzz
             next = std::max(next, std::stol(match[1]));
     std::vector<std::string> labels, added;
     for (NewPuzzle& p : puzzles) {
-        char label[256];
-        while (!placing.keepLabels
-               && taken.count(
-                   p.label = (std::snprintf(label, sizeof label, "%s %03ld", placing.stem.c_str(), ++next), label))) {}
+        if (!placing.keepLabels) {
+            char label[256];
+            do
+                std::snprintf(label, sizeof label, "%s %03ld", placing.stem.c_str(), ++next);
+            while (taken.count(label));
+            p.label = label;
+        }
         if (!taken.insert(p.label).second)
             continue;
         labels.push_back(p.label);
         added.insert(added.end(), {p.label, p.puzzle});
         sol.lines.insert(sol.lines.end(), {p.label, p.solution});
     }
-    lib.lines.insert(lib.lines.begin() + static_cast<long>(std::min(lib.lines.size(), 1 + 2 * placing.after)),
-                     added.begin(), added.end());
+    const std::size_t at = placing.after < lib.lines.size() / 2 ? 1 + 2 * placing.after : lib.lines.size();
+    lib.lines.insert(lib.lines.begin() + static_cast<long>(at), added.begin(), added.end());
     return labels;
 }
 

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,9 +20,9 @@ bool startsAfresh(const TextFile& library, const TextFile& solutions);
 
 // How added records are labelled and where they go in the library.
 struct Placing {
-    std::string stem;         // numbered labels "<stem> 001", "<stem> 002", ... continuing the highest of the stem
-    bool keepLabels = false;  // the records come labelled (copied from the shipped library)
-    std::size_t after = -1;   // put after this many records of the library (at its end when fewer)
+    std::string stem;              // numbered labels "<stem> 001", "<stem> 002", ... continuing the highest of the stem
+    bool keepLabels = false;       // the records come labelled (copied from the shipped library)
+    std::size_t after = SIZE_MAX;  // put after this many records of the library (at its end when fewer)
 };
 // The level's own numbering, "Facil 001", as the shipped libraries have it.
 Placing numbered(const Level& level);
