@@ -404,6 +404,7 @@ int refresh(const Arguments& a, std::ostream& out, std::ostream& err, const std:
 {
     const Where where = workFolder(a, dataFolder, true);
     const std::set<std::string> kept = savedLabels(where);
+    std::srand(std::random_device{}());  // qqwing's numbers: else every refresh would first make the same puzzles again
     int exit = kExitOk;
     for (const Level& level : levels()) {
         Refreshed done;
