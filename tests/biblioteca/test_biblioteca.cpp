@@ -324,19 +324,21 @@ TEST(Biblioteca, EachRefreshDealsPuzzlesNeverDealtAndThePlayersLibraryStaysBound
     EXPECT_THAT(i.lines("facil.sdk")[1], testing::MatchesRegex("Facil 20..-..-.. 0.."));
     EXPECT_EQ(i.run({"comprobar"}), 0);
 
-    // 301 puzzles, the first four never dealt, the others dealt from «R 1» on; the 31 shipped ones come back; a
-    // removal was cut short after the library («R 0»); the saved game names the oldest dealt one.
+    // 301 puzzles, «R 299» to «R 301» first and never dealt, the others dealt from «R 1» on, as were the shipped ones,
+    // long gone; a removal was cut short after the library («R 0»); the saved game names the oldest dealt one. New
+    // puzzles come after «R 301», and the oldest dealt ones beyond 300 go.
     const std::string grid = sol[2];
-    lib = sol = {"x"};
     std::vector<std::string> marks = {"repartidos"};
+    lib = {"x"};
+    sol = {"x", "R 0", grid};
     for (int n = 0; n < 301; ++n) {
-        const int k = (n + 297) % 301 + 1;
-        const std::string label = "R " + std::to_string(k);
+        const std::string label = "R " + std::to_string((n + 298) % 301 + 1);
         lib.insert(lib.end(), {label, grid.substr(0, 80) + "0"});
         sol.insert(sol.end(), {label, grid});
-        marks.resize(k <= 297 ? marks.size() + 1 : marks.size(), label);
+        marks.resize(n < 3 ? 1 : marks.size() + 1, label);
     }
-    sol.insert(sol.end(), {"R 0", grid});
+    for (int k = 1; k <= 31; ++k)
+        marks.push_back((k < 10 ? "Facil 00" : "Facil 0") + std::to_string(k));
     writeBytes(i.mine / "facil.sdk", crlf(lib));
     writeBytes(i.mine / "sol_fac.sdk", crlf(sol));
     writeBytes(i.mine / "facil.sdk.repartidos", crlf(marks));
@@ -347,9 +349,10 @@ TEST(Biblioteca, EachRefreshDealsPuzzlesNeverDealtAndThePlayersLibraryStaysBound
     EXPECT_THAT(i.out.str(), testing::HasSubstr("las soluciones sin sudoku «R 0», que dejó un cambio interrumpido."));
     lib = i.lines("facil.sdk");
     EXPECT_EQ(lib.size(), 601u);
+    EXPECT_THAT(lib[1] + " " + lib[3], testing::MatchesRegex("R 301 Facil 20..-..-.. 001"));
     EXPECT_THAT(
         lib,
-        testing::AllOf(testing::Contains("R 1"), testing::Not(testing::Contains("R 33")), testing::Contains("R 34")));
+        testing::AllOf(testing::Contains("R 1"), testing::Not(testing::Contains("R 12")), testing::Contains("R 13")));
     EXPECT_EQ(i.lines("sol_fac.sdk").size(), 601u);
 }
 

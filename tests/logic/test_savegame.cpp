@@ -156,7 +156,6 @@ TEST_F(GameTest, ThePlayersOwnFolderIsPrivateAndNothingOfAnotherUsersIsUsed)
     };
     const std::string refused = ": la carpeta @/cuadrix es del usuario daemon.";
     const std::pair<std::string, std::string> said[] = {
-        {play(sticky / "suya", shared, &Game::guardar_sudoku_Click), "Facil 1|"},
         {play("datos", folder.root, &Game::guardar_sudoku_Click), "Facil 1|"},
         {play(sticky / "nada", folder.root, &Game::cargar_sudoku_Click), "Facil 2|"},
         {play(sticky, shared, &Game::nuevo_sudoku_Click), "Facil 1|"},
@@ -171,11 +170,11 @@ TEST_F(GameTest, ThePlayersOwnFolderIsPrivateAndNothingOfAnotherUsersIsUsed)
     };
     for (const auto& [shown, expected] : said)
         EXPECT_EQ(shown, support::inGame(expected, sticky));
-    for (const fs::path& closed : {sticky / "suya/cuadrix", sticky / ".local", mine})
+    for (const fs::path& closed : {sticky / ".local", sticky / ".local/share/cuadrix", mine})
         EXPECT_EQ(fs::status(closed).permissions(), fs::perms::owner_all) << closed;
     EXPECT_EQ(fs::status(sticky / ".local/share/cuadrix/partida.sdk").permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(support::readBytes(notes) + support::readBytes(sticky / "suya/cuadrix/partida.sdk").substr(0, 7),
+    EXPECT_EQ(support::readBytes(notes) + support::readBytes(sticky / ".local/share/cuadrix/partida.sdk").substr(0, 7),
               "notasFacil 1");
 }
 
