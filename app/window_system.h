@@ -31,6 +31,8 @@ public:
     virtual void setCellForeColor(int i, Colour colour) = 0;
     virtual void setCellBackColor(int i, Colour colour) = 0;
     virtual void setCellLocked(int i, bool locked) = 0;
+    // What a screen reader says of cell i after its name: what the cell's background means; "" for nothing.
+    virtual void setCellDescription(int i, const std::string& text) = 0;
     // Moves the keyboard focus to cell i; the game has already run the commit and the highlight.
     virtual void setFocusToCell(int i) = 0;
 

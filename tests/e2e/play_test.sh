@@ -2,11 +2,13 @@
 # Installs the game into a folder whose name has a space, an accent, a '#', a '%', a '$', a '"' and a '`' and checks
 # the program folder, the launcher (which must start the installed program), the icons and the metainfo; then plays
 # the installed program under Xvfb and openbox with xdotool, from a program folder with an awkward name, and checks
-# the files it writes and where its windows go.
+# the files it writes, where its windows go and what a screen reader is told over AT-SPI.
 # Usage: play_test.sh BUILD-FOLDER
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
+# On a session bus of its own, which starts the accessibility bus when asked.
+[ -n "${CUADRIX_E2E_BUS:-}" ] || CUADRIX_E2E_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 build=$1
 work=$(mktemp -d)
 pids=()
@@ -69,7 +71,8 @@ window_of_width() {
 }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
-CUADRIX_TRACE=1 "$folder/cuadrix" 2>"$work/stderr" &
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+CUADRIX_TRACE=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$folder/cuadrix" 2>"$work/stderr" &
 game=$! pids+=($game)
 check "the main window appears and the splash goes" wait_for 8 one_window
 check "the trace tells when the board's last cell was first painted" grep -q '^cuadrix-trace painted [0-9]' "$work/stderr"
@@ -84,7 +87,16 @@ key 9 Left ctrl+c
 rm "$folder/game/partida.sdk"
 key ctrl+g
 check "loading puts the saved game back, without the 9 typed after" wait_for 3 eval 'saved A || saved B'
-key Up Right Right 3 Right ctrl+o
+# A screen reader hears why a cell is marked, that the given cells cannot be changed, and each new status text.
+atspi() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
+key Up Right Right 3 Right ctrl+h Return
+check "the check's mark, told" test "$(atspi cell 'fila 1, columna 2')" = "Error: se repite en la fila y en la caja|editable enabled focusable sensitive showing visible"
+check "a given cell, read-only and not editable" test "$(atspi cell 'fila 1, columna 1')" = "|enabled focusable read only sensitive showing visible"
+atspi shown 5 >"$work/shown" &
+wait_for 5 grep -q ready "$work/shown"
+key ctrl+o
+check "solve's status text is shown to the screen reader" wait_for 5 grep -qx "Sudoku Solucionado" "$work/shown"
+check "solve's correction, told" eval 'atspi cell "fila 1, columna 2" | grep -q "^Corregida: tenías un 7|"'
 
 # With the board put near the screen's left edge, the help window opens just beside it, and the board stays.
 xdotool windowmove --sync "$wid" 100 50

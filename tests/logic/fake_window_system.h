@@ -14,6 +14,7 @@ struct FakeCell {
     std::string text;
     bool bold = false, locked = false;
     Colour fore = colorJugador, back = fondoNormal;
+    std::string description;
 };
 
 class FakeWindowSystem : public WindowSystem {
@@ -33,6 +34,7 @@ public:
     void setCellForeColor(int i, Colour colour) override { cell(i).fore = colour; }
     void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
+    void setCellDescription(int i, const std::string& text) override { cell(i).description = text; }
     void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
     void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }
