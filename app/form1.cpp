@@ -8,12 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -384,6 +386,12 @@ void Form1::showAbout()
         about_->move(geometry().center() - about_->rect().center());
     }
     bringUp(about_);
+}
+
+// The path is the bytes the system names the file by.
+bool Form1::startProgram(const std::string& path)
+{
+    return QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(path)), {});
 }
 
 void Form1::endProgram()

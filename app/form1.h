@@ -65,6 +65,7 @@ public:
     void stopSplashTimer() override;
     void showHelp(const std::string& address) override;
     void showAbout() override;
+    bool startProgram(const std::string& path) override;
     void endProgram() override;
     std::string programFolder() const override { return programFolder_; }
 

@@ -53,6 +53,8 @@ public:
     // Creates the help window if needed, sends its page view to the address and shows it.
     virtual void showHelp(const std::string& address) = 0;
     virtual void showAbout() = 0;
+    // Starts the program at path in a window of its own, without waiting for it; false when it could not be started.
+    virtual bool startProgram(const std::string& path) = 0;
     // Closes every window at once, with no further close question.
     virtual void endProgram() = 0;
 

@@ -27,6 +27,8 @@ public:
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
     bool splash = false, splashTimer = false, ended = false;
     std::vector<std::string> help;
+    std::vector<std::string> started;  // the programs started, each answered with startWorks
+    bool startWorks = true;
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
     void setCellText(int i, const std::string& text) override { cell(i).text = text; }
@@ -58,6 +60,7 @@ public:
     void stopSplashTimer() override { splashTimer = false; }
     void showHelp(const std::string& address) override { help.push_back(address); }
     void showAbout() override {}
+    bool startProgram(const std::string& path) override { return started.push_back(path), startWorks; }
     void endProgram() override { ended = true; }
     std::string programFolder() const override { return folder; }
 };

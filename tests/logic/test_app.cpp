@@ -1,6 +1,7 @@
 // The exit question, the toolbar's buttons and the help pages.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/about.h"
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
@@ -52,4 +53,37 @@ TEST_F(GameTest, HelpPagesAndNoPuzzleToSolveOrRestart)
     game.metodos_Click();
     const std::string none = box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".");
     EXPECT_EQ(ws.asked + ws.help.at(0), none + none + "file://" + ws.folder + "/data/resolucion.htm");
+}
+
+// The system-information button starts the first program of its list that a folder of the PATH holds as an executable
+// file, else, or when it cannot be started, says that there is none. Each file: its folder (a or b), its name, and
+// x executable, r not executable, d a folder, l a link to an executable.
+TEST_F(GameTest, SystemInformationStartsTheFirstProgramFoundElseSaysItIsNotAvailable)
+{
+    const std::string none = box("La información del sistema no está disponible en este momento", "OK", "");
+    const std::tuple<std::vector<std::string>, bool, std::string, std::string> cases[] = {
+        {{}, true, "", none},
+        {{"a kinfocenter x", "b hardinfo x"}, true, "b/hardinfo", ""},  // the list's order, not the PATH's
+        {{"a hardinfo r", "a kinfocenter d", "b xfce4-about x"}, true, "b/xfce4-about", ""},
+        {{"a kinfocenter l"}, true, "a/kinfocenter", ""},
+        {{"a hardinfo x"}, false, "a/hardinfo", none},
+    };
+    ::setenv("PATH", ((folder.root / "a").string() + ":" + (folder.root / "b").string()).c_str(), 1);
+    for (const auto& [files, works, started, asked] : cases) {
+        for (const char* f : {"a", "b"})
+            fs::remove_all(folder.root / f), fs::create_directories(folder.root / f);
+        for (const std::string& file : files) {
+            const fs::path path = folder.root / file.substr(0, 1) / file.substr(2, file.size() - 4);
+            const char kind = file.back();
+            kind == 'd' ? (void)fs::create_directory(path) : (void)support::writeBytes(path, "#!/bin/sh\n");
+            if (kind == 'l')
+                fs::rename(path, folder.root / "real"), fs::create_symlink(folder.root / "real", path);
+            fs::permissions(kind == 'l' ? folder.root / "real" : path,
+                            kind == 'r' ? fs::perms::owner_read : fs::perms::owner_all);
+        }
+        std::tie(ws.started, ws.startWorks, ws.asked) = std::tuple(std::vector<std::string>{}, works, "");
+        FrmAbout(ws).cmdSysInfo_Click();
+        EXPECT_EQ(ws.started, std::vector<std::string>(!started.empty(), (folder.root / started).string()));
+        EXPECT_EQ(ws.asked, asked) << started;
+    }
 }
