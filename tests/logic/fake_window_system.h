@@ -14,7 +14,7 @@ struct FakeCell {
     std::string text;
     bool bold = false, locked = false;
     Colour fore = colorJugador, back = fondoNormal;
-    std::string description;
+    std::string description = {};
 };
 
 class FakeWindowSystem : public WindowSystem {

@@ -15,7 +15,7 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
                                           {0.99, "Facil 2", 3},
                                           {1.0, "Facil 2", 3}}) {
         game.random = [r = r] { return r; };
-        ws.cells.fill({"x", true, true, colorFijo, fondoError, "x"});
+        ws.cells.fill({"x", true, true, colorFijo, fondoError});
         game.nuevo_sudoku_Click();
         EXPECT_EQ(game.idSudoku + board(), label + placed(puzzleLine(shift))) << r;
     }
