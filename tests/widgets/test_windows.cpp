@@ -186,8 +186,11 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
     ASSERT_TRUE(about && about->isVisible() && !about->isModal() && !about->parentWidget()
                 && !about->windowHandle()->transientParent());
     about->cmdSysInfo()->setFocus();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");  // no system-information program to start
     QTest::keyClick(about->windowHandle(),
                     Qt::Key_Return);  // its message, with the application's title, and the box stays
+    qputenv("PATH", path);
     EXPECT_EQ(
         asked,
         QStringList({QString::fromUtf8("Cuadrix|OK|La información del sistema no está disponible en este momento")}));
