@@ -8,12 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -21,6 +23,7 @@
 #include <QTranslator>
 
 #include "app/form4.h"
+#include "app/screen_reader.h"
 #include "app/window_look.h"
 #include "board/text_cell.h"
 #include "help/form3.h"
@@ -90,6 +93,7 @@ Form1::Form1(std::string dataFolder, QWidget* parent)
 {
     // The artwork is compiled into the widgets library, which is static: its resources need a call.
     Q_INIT_RESOURCE(artwork);
+    installScreenReaderViews();
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
     // Every window of the game carries the icon in each size the launcher has.
@@ -110,7 +114,7 @@ Form1::Form1(std::string dataFolder, QWidget* parent)
     // A status line 26 pixels high at the foot of the window.
     StatusBar1 = placed(new QStatusBar(clientArea), "StatusBar1", 0, clientHeight - 390, clientWidth, 390);
     StatusBar1->setSizeGripEnabled(false);
-    statusText_ = new QLabel(StatusBar1);
+    statusText_ = new StatusLine(StatusBar1);
     StatusBar1->addWidget(statusText_, 1);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -301,6 +305,14 @@ void Form1::setCellBackColor(int i, Colour colour) { cells_[i]->setBackColour(to
 
 void Form1::setCellLocked(int i, bool locked) { cells_[i]->setLocked(locked); }
 
+// Qt tells screen readers of each change.
+void Form1::setCellDescription(int i, const std::string& text)
+{
+    const QString wanted = QString::fromStdString(text);
+    if (cells_[i]->accessibleDescription() != wanted)
+        cells_[i]->setAccessibleDescription(wanted);
+}
+
 void Form1::setFocusToCell(int i)
 {
     movingFocus_ = true;
@@ -314,7 +326,7 @@ void Form1::setMenuChecked(MenuItem item, bool checked)
     menuItem(names[static_cast<int>(item)])->setChecked(checked);
 }
 
-void Form1::setStatusText(const std::string& text) { statusText_->setText(QString::fromStdString(text)); }
+void Form1::setStatusText(const std::string& text) { statusText_->say(QString::fromStdString(text)); }
 
 // The panel may be wider than the window; the window keeps its size and the text is never cut
 // short of the window's edge.
@@ -370,6 +382,12 @@ void Form1::showAbout()
         about_->move(geometry().center() - about_->rect().center());
     }
     bringUp(about_);
+}
+
+// The path is the bytes the system names the file by.
+bool Form1::startProgram(const std::string& path)
+{
+    return QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(path)), {});
 }
 
 void Form1::endProgram()

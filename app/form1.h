@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "app/game.h"
+#include "app/screen_reader.h"
 #include "app/splash.h"
 #include "app/window_system.h"
 #include "help/form3.h"
 #include "help/frm_about.h"
 
-class QLabel;
 class QMenu;
 class QStatusBar;
 class QToolBar;
@@ -41,7 +41,7 @@ public:
     TextCell* Text1(int i) const { return cells_[i]; }
     QAction* menuItem(const char* name) const;
     QToolBar* toolbar() const { return Toolbar1; }
-    QLabel* statusLine() const { return statusText_; }
+    StatusLine* statusLine() const { return statusText_; }
     Form3* helpWindow() const { return help_; }
     FrmAboutWindow* aboutBox() const { return about_; }
     Form4* splash() const { return splash_; }
@@ -54,6 +54,7 @@ public:
     void setCellForeColor(int i, Colour colour) override;
     void setCellBackColor(int i, Colour colour) override;
     void setCellLocked(int i, bool locked) override;
+    void setCellDescription(int i, const std::string& text) override;
     void setFocusToCell(int i) override;
     void setMenuChecked(MenuItem item, bool checked) override;
     void setStatusText(const std::string& text) override;
@@ -66,6 +67,7 @@ public:
     void stopSplashTimer() override;
     void showHelp(const std::string& address) override;
     void showAbout() override;
+    bool startProgram(const std::string& path) override;
     void endProgram() override;
     std::string dataFolder() const override { return dataFolder_; }
 
@@ -78,7 +80,7 @@ private:
     TextCell* cells_[82] = {};
     QToolBar* Toolbar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusText_ = nullptr;
+    StatusLine* statusText_ = nullptr;
     Form4* splash_ = nullptr;
     // Windows with no owner: they may close and delete themselves, and what is left of them goes
     // with the main window.

@@ -99,6 +99,8 @@ private:
     void placePuzzleLine(const std::string& p);
     bool placeRecord(const LibraryResult& record, const std::string& dificultad, const std::string& path);
     void setAllBackColors(Colour colour);
+    // A cell's background and what it means to a screen reader ("" for a plain one).
+    void setBackColor(int index, Colour colour, const std::string& why = "");
     void setDifficultyMarks(const std::string& dificultad);
     void chooseDifficulty(const std::string& code, const std::string& status);
     void commitCell(int index);

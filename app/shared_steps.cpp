@@ -13,7 +13,7 @@ void Game::showText(int index, const std::string& text)
 void Game::setAllBackColors(Colour colour)
 {
     for (int i = 1; i <= 81; ++i)
-        ws.setCellBackColor(i, colour);
+        setBackColor(i, colour);
 }
 
 void Game::setDifficultyMarks(const std::string& dificultad)

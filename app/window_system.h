@@ -31,6 +31,8 @@ public:
     virtual void setCellForeColor(int i, Colour colour) = 0;
     virtual void setCellBackColor(int i, Colour colour) = 0;
     virtual void setCellLocked(int i, bool locked) = 0;
+    // What a screen reader says of cell i after its name: what the cell's background means; "" for nothing.
+    virtual void setCellDescription(int i, const std::string& text) = 0;
     // Moves the keyboard focus to cell i; the game has already run the commit and the highlight.
     virtual void setFocusToCell(int i) = 0;
 
@@ -51,6 +53,8 @@ public:
     // Creates the help window if needed, sends its page view to the address and shows it.
     virtual void showHelp(const std::string& address) = 0;
     virtual void showAbout() = 0;
+    // Starts the program at path in a window of its own, without waiting for it; false when it could not be started.
+    virtual bool startProgram(const std::string& path) = 0;
     // Closes every window at once, with no further close question.
     virtual void endProgram() = 0;
 

@@ -73,7 +73,7 @@ void Game::giveFocus(int index)
 
 void Game::Text1_GotFocus(int index)
 {
-    ws.setCellBackColor(index, fondoFoco);
+    setBackColor(index, fondoFoco);
     celdaActual = static_cast<std::int16_t>(index);
 }
 
@@ -100,7 +100,7 @@ bool Game::Text1_LostFocus(int index)
         Text1_GotFocus(index);
         accepted = false;
     }
-    ws.setCellBackColor(index, fondoNormal);
+    setBackColor(index, fondoNormal);
     return accepted;
 }
 

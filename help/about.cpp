@@ -3,6 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/about.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
 AboutTexts FrmAbout::Form_Load()
 {
     AboutTexts texts;
@@ -12,9 +18,27 @@ AboutTexts FrmAbout::Form_Load()
     return texts;
 }
 
-// This platform has no system-information tool to start, so the button says so at once; the
-// box's empty title shows the application's title.
+std::string findProgram(const std::vector<std::string>& names, const std::string& search)
+{
+    for (const std::string& name : names) {
+        std::istringstream folders(search);
+        for (std::string folder; std::getline(folders, folder, ':');) {
+            const std::string path = folder + "/" + name;
+            std::error_code error;
+            if (folder.rfind('/', 0) == 0 && std::filesystem::is_regular_file(path, error)
+                && ::access(path.c_str(), X_OK) == 0)
+                return path;
+        }
+    }
+    return "";
+}
+
+// The system-information program found on the PATH, or the message that there is none; the message's empty title
+// shows the application's title.
 void FrmAbout::StartSysInfo()
 {
-    ws.messageBox("La información del sistema no está disponible en este momento", "", Buttons::OK);
+    const char* search = std::getenv("PATH");
+    const std::string program = findProgram(sysInfoPrograms, search ? search : "");
+    if (program.empty() || !ws.startProgram(program))
+        ws.messageBox("La información del sistema no está disponible en este momento", "", Buttons::OK);
 }

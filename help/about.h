@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/version.h"
 #include "app/window_system.h"
@@ -27,3 +28,9 @@ private:
 
     void StartSysInfo();
 };
+
+// The desktops' system-information programs, the first found started: one for any desktop, then KDE's and Xfce's.
+inline const std::vector<std::string> sysInfoPrograms = {"hardinfo", "kinfocenter", "xfce4-about"};
+// The path of the first of names that one of the folders of search (a PATH list) holds as an executable regular
+// file, or as a link to one; "" when none does. Folders not given from the root are not searched.
+std::string findProgram(const std::vector<std::string>& names, const std::string& search);

@@ -4,14 +4,65 @@
 #include "help/form3.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QPushButton>
 #include <QUrl>
 
 #include "app/files/reading.h"
 #include "app/window_look.h"
+
+namespace {
+
+// The local path of a name the help may read: a plain relative name, inside the folder; nothing for any other (another
+// scheme, an absolute path, a way up with "..", a query).
+std::optional<std::string> localPath(const std::string& folder, const QUrl& name)
+{
+    const QString relative = name.path();
+    if (!name.isRelative() || name.hasQuery() || relative.startsWith('/') || relative.split('/').contains(".."))
+        return {};
+    return folder + "/" + QFile::encodeName(relative).toStdString();
+}
+
+// A resource a page names: the program's own pictures from its resources, anything else from the folder through the
+// safe reader; what lies elsewhere is not the help's to read (EACCES).
+FileBytes readResource(const std::string& folder, int type, const QUrl& name)
+{
+    if (name.scheme() == "qrc" && type == QTextDocument::ImageResource) {
+        QFile picture(":" + name.path());
+        if (!picture.open(QIODevice::ReadOnly))
+            return {{}, ENOENT};
+        return {picture.readAll().toStdString(), 0};
+    }
+    const std::optional<std::string> path = localPath(folder, name);
+    return path ? readDataFile(*path) : FileBytes{{}, EACCES};
+}
+
+// What a picture takes once decoded, from its header alone: at least 4 bytes a pixel, as it is shown; the most there is
+// when its size cannot be known.
+std::size_t decodedSize(QImageReader& picture)
+{
+    const QSize size = picture.size();
+    const std::uint64_t pixels = static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height());
+    const int bits = std::max<int>(32, QImage::toPixelFormat(picture.imageFormat()).bitsPerPixel());
+    return size.isValid() && pixels <= HelpView::kPageBudget ? pixels * bits / 8
+                                                             : std::numeric_limits<std::size_t>::max();
+}
+
+// The page shown instead of one that cannot be: why, after what was asked for.
+QString unreadablePage(const QString& name, int error)
+{
+    return QString("<h2>No se puede mostrar la página</h2><p>%1: %2.</p>")
+        .arg(name.toHtmlEscaped(), QString::fromStdString(fileErrorText(error)));
+}
+
+}  // namespace
 
 void HelpView::showPage(const std::string& path)
 {
@@ -21,30 +72,45 @@ void HelpView::showPage(const std::string& path)
     setSource(QUrl::fromEncoded(QByteArray::fromStdString(path.substr(slash + 1)).toPercentEncoding()));
 }
 
-// Pages, pictures and stylesheets are read from the help's own folder, by plain relative names, as the game reads
-// its files: a regular file only, without waiting, 16 MB at most for a page and all it shows. A page that cannot be
-// read says why; a picture or stylesheet that cannot is left out. The program's own pictures come from its resources;
-// nothing is read from anywhere else.
+// A page elsewhere is never asked for: the view says why and stays in the folder, where the next link is read.
+void HelpView::doSetSource(const QUrl& name, QTextDocument::ResourceType)
+{
+    if (localPath(folder_, name))
+        QTextBrowser::doSetSource(name, QTextDocument::HtmlResource);
+    else
+        setHtml(unreadablePage(name.toString(), EACCES));
+}
+
+// Every resource is answered here, never left for Qt to open: a page that cannot be read says why; a picture or a
+// stylesheet that cannot, or that would take the page past its budget, is left out (a transparent pixel, an empty
+// stylesheet) and the page shows the rest.
 QVariant HelpView::loadResource(int type, const QUrl& name)
 {
-    if (name.scheme() == "qrc")
-        return QTextBrowser::loadResource(type, name);
-    const QString relative = name.path();
-    if (!name.isRelative() || name.hasQuery() || relative.startsWith('/') || relative.split('/').contains(".."))
-        return {};
     if (type == QTextDocument::HtmlResource)
-        budget_ = kMaxLine;
-    const std::string path = folder_ + "/" + QFile::encodeName(relative).toStdString();
-    FileBytes file = readDataFile(path);
-    if (!file.error && file.bytes.size() > budget_)
+        taken_ = 0;
+    FileBytes file = readResource(folder_, type, name);
+    QBuffer bytes;
+    bytes.setData(QByteArray::fromStdString(file.bytes));
+    QImageReader picture(&bytes);
+    const std::size_t cost = type == QTextDocument::ImageResource ? decodedSize(picture) : file.bytes.size();
+    if (!file.error && cost > kPageBudget - taken_)
         file.error = kTooLarge;
-    budget_ -= std::min(budget_, file.bytes.size());
     if (!file.error)
-        return QByteArray::fromStdString(file.bytes);
+        taken_ += cost;
+    if (type == QTextDocument::ImageResource) {
+        QImage image = file.error ? QImage() : picture.read();
+        if (image.isNull()) {
+            image = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+        }
+        return image;
+    }
+    if (!file.error)
+        return bytes.data();
     if (type != QTextDocument::HtmlResource)
-        return {};
-    return QString("<h2>No se puede mostrar la página</h2><p>%1: %2.</p>")
-        .arg(QFile::decodeName(path.c_str()).toHtmlEscaped(), QString::fromStdString(fileErrorText(file.error)));
+        return QString();
+    const std::optional<std::string> path = localPath(folder_, name);
+    return unreadablePage(path ? QFile::decodeName(path->c_str()) : name.toString(), file.error);
 }
 
 Form3::Form3() : QWidget(nullptr, closableWindow)

@@ -58,31 +58,7 @@ FrmAboutWindow::FrmAboutWindow(WindowSystem& ws) : QWidget(nullptr, closableWind
 
     const AboutTexts texts = FrmAbout::Form_Load();
     setWindowTitle(QString::fromStdString(texts.caption));
-
-    // Through QIcon, which takes the @2x file on a screen with twice the pixels.
-    auto* picIcon = placed(new QLabel(this), "picIcon", 240, 240, 780, 780);
-    picIcon->setPixmap(QIcon(":/artwork/acerca.png").pixmap(picIcon->size()));
-    auto* lblTitle = placed(new QLabel(QString::fromStdString(texts.lblTitle), this), "lblTitle", 1050, 240, 3885, 240);
-    QFont bold = lblTitle->font();
-    bold.setBold(true);
-    lblTitle->setFont(bold);
-    placed(new QLabel(QString::fromStdString(texts.lblVersion), this), "lblVersion", 1050, 480, 3885, 225);
-    placed(new QLabel("Un juego del equipo de Cuadrix", this), "Label1", 1050, 720, 3885, 225);
-
-    // The etched separator: a grey line with a white one just below it.
-    auto* grey = new QFrame(this);
-    grey->setObjectName("Line1_1");
-    grey->setGeometry(px(90), px(1125), px(5040 - 90), 1);
-    grey->setStyleSheet("background: #808080;");
-    auto* white = new QFrame(this);
-    white->setObjectName("Line1_0");
-    white->setGeometry(px(105), px(1140), px(5040 - 105), 2);
-    white->setStyleSheet("background: #ffffff;");
-
-    auto* lblDescription =
-        placed(new QLabel("Sumergete en el universo Sudoku", this), "lblDescription", 210, 1245, 2925, 1170);
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDescription->setWordWrap(true);
+    buildLabels(texts);
 
     cmdOK_ = placed(new QPushButton("Aceptar", this), "cmdOK", 3360, 1320, 1500, 345);
     cmdOK_->setDefault(true);
@@ -94,6 +70,38 @@ FrmAboutWindow::FrmAboutWindow(WindowSystem& ws) : QWidget(nullptr, closableWind
 
     setTabOrder(cmdOK_, cmdSysInfo_);
     cmdOK_->setFocus();
+}
+
+// The picture, the texts and, between them, the separator.
+void FrmAboutWindow::buildLabels(const AboutTexts& texts)
+{
+    // Through QIcon, which takes the @2x file on a screen with twice the pixels.
+    auto* picIcon = placed(new QLabel(this), "picIcon", 240, 240, 780, 780);
+    picIcon->setPixmap(QIcon(":/artwork/acerca.png").pixmap(picIcon->size()));
+    auto* lblTitle = placed(new QLabel(QString::fromStdString(texts.lblTitle), this), "lblTitle", 1050, 240, 3885, 240);
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    lblTitle->setFont(bold);
+    placed(new QLabel(QString::fromStdString(texts.lblVersion), this), "lblVersion", 1050, 480, 3885, 225);
+    placed(new QLabel("Un juego del equipo de Cuadrix", this), "Label1", 1050, 720, 3885, 225);
+    buildSeparator();
+    auto* lblDescription =
+        placed(new QLabel("Sumergete en el universo Sudoku", this), "lblDescription", 210, 1245, 2925, 1170);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDescription->setWordWrap(true);
+}
+
+// The etched separator: a grey line with a white one just below it.
+void FrmAboutWindow::buildSeparator()
+{
+    auto* grey = new QFrame(this);
+    grey->setObjectName("Line1_1");
+    grey->setGeometry(px(90), px(1125), px(5040 - 90), 1);
+    grey->setStyleSheet("background: #808080;");
+    auto* white = new QFrame(this);
+    white->setObjectName("Line1_0");
+    white->setGeometry(px(105), px(1140), px(5040 - 105), 2);
+    white->setStyleSheet("background: #ffffff;");
 }
 
 // Enter presses the button with the focus, or "Aceptar" when no button has it; Esc presses "Aceptar".

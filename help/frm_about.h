@@ -22,4 +22,7 @@ private:
     FrmAbout logic_;
     QPushButton* cmdOK_;
     QPushButton* cmdSysInfo_;
+
+    void buildLabels(const AboutTexts& texts);
+    void buildSeparator();
 };

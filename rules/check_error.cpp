@@ -4,11 +4,30 @@
 #include <cstdlib>
 
 #include "app/game.h"
+#include "rules/marks.h"
 
 namespace {
 
 // The first row (or column) of the box band that holds row (or column) n.
 int bandStart(int n) { return 3 * ((n + 2) / 3) - 2; }
+
+// How often the digit v of cell (r, c) stands elsewhere in its column, its row and its box.
+struct Clashes {
+    int column = 0, row = 0, box = 0;
+};
+
+Clashes clashesOf(const Tablero& tablero, int r, int c, int v)
+{
+    Clashes found;
+    for (int k = 1; k <= 9; ++k)
+        found.column += k != r && tablero[k][c] == v;
+    for (int m = 1; m <= 9; ++m)
+        found.row += m != c && tablero[r][m] == v;
+    for (int i = bandStart(r); i < bandStart(r) + 3; ++i)
+        for (int j = bandStart(c); j < bandStart(c) + 3; ++j)
+            found.box += (i != r || j != c) && tablero[i][j] == v;
+    return found;
+}
 
 }  // namespace
 
@@ -18,16 +37,10 @@ void Game::check_Click()
     checkError();
 }
 
+// A cell is marked with every test that found its digit again; a given cell is counted but never marked.
 void Game::checkError()
 {
     int clashes = 0;
-    auto recordClash = [&](int r, int c) {
-        const int index = cellIndex(r, c);
-        if (!given[index])
-            ws.setCellBackColor(index, fondoError);
-        ++clashes;
-    };
-
     for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {
             const int v = tablero[r][c];
@@ -35,16 +48,11 @@ void Game::checkError()
                 tablero[r][c] = 0;
                 continue;
             }
-            for (int k = 1; k <= 9; ++k)
-                if (k != r && tablero[k][c] == v)
-                    recordClash(r, c);
-            for (int m = 1; m <= 9; ++m)
-                if (m != c && tablero[r][m] == v)
-                    recordClash(r, c);
-            for (int i = bandStart(r); i < bandStart(r) + 3; ++i)
-                for (int j = bandStart(c); j < bandStart(c) + 3; ++j)
-                    if ((i != r || j != c) && tablero[i][j] == v)
-                        recordClash(r, c);
+            const Clashes found = clashesOf(tablero, r, c, v);
+            const int index = cellIndex(r, c);
+            if (found.column + found.row + found.box > 0 && !given[index])
+                setBackColor(index, fondoError, clashWords(found.row > 0, found.column > 0, found.box > 0));
+            clashes += found.column + found.row + found.box;
         }
     }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game.h"
+#include "rules/marks.h"
 
 // Each reads its line first, so that a file that does not fit leaves the board untouched.
 void Game::solucionar_sudoku_Click()
@@ -49,10 +50,10 @@ void Game::solucionarSudoku(const std::string& solution)
         if (d < 1) {
             showText(k, "");
         } else if (texts[k] != digit) {
-            ws.setCellBackColor(k, fondoError);
+            setBackColor(k, fondoError, correctedWords(texts[k]));
             showText(k, digit);
         } else if (!given[k]) {
-            ws.setCellBackColor(k, fondoCorrecto);
+            setBackColor(k, fondoCorrecto, rightWords());
         }
     }
 }

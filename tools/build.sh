@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev libqqwing-dev libbenchmark-dev
                 fonts-dejavu-core fonts-liberation)
-test_packages=(xvfb xauth xdotool x11-utils desktop-file-utils appstream openbox libglib2.0-bin reuse clang-format dpkg-dev file)
+test_packages=(xvfb xauth xdotool x11-utils desktop-file-utils appstream openbox libglib2.0-bin reuse clang-format dpkg-dev file
+               dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 sudo=""
 [ "$(id -u)" = 0 ] || sudo=sudo

@@ -2,11 +2,14 @@
 # Installs the game into a folder whose name has a space, an accent, a '#', a '%', a '$', a '"' and a '`' and checks
 # the installed files (install_check.sh) and the launcher, which must start the installed program, which must end its
 # startup notification; then plays the installed program under Xvfb and openbox with xdotool, from a program folder
-# with an awkward name, and checks the files it writes and where its windows go.
+# with an awkward name, and checks the files it writes, where its windows go and what a screen reader is told over
+# AT-SPI.
 # Usage: play_test.sh BUILD-FOLDER
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
+# On a session bus of its own, which starts the accessibility bus when asked.
+[ -n "${CUADRIX_E2E_BUS:-}" ] || CUADRIX_E2E_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 build=$1
 work=$(mktemp -d)
 pids=()
@@ -86,7 +89,11 @@ window_of_width() {
 }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
-CUADRIX_TRACE=1 "$folder/cuadrix" 2>"$work/stderr" &
+# A screen reader listening from before the start: the game sends the events it is asked for.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+/usr/bin/python3 "$(dirname "$0")/atspi.py" 120 >"$work/told" & pids+=($!)
+wait_for 5 grep -q ready "$work/told"
+CUADRIX_TRACE=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$folder/cuadrix" 2>"$work/stderr" &
 game=$! pids+=($game)
 check "the main window appears and the splash goes" wait_for 8 one_window
 check "the trace tells when the board's last cell was first painted" grep -q '^cuadrix-trace painted [0-9]' "$work/stderr"
@@ -101,7 +108,11 @@ key 9 Left ctrl+c
 rm "$folder/game/partida.sdk"
 key ctrl+g
 check "loading puts the saved game back, without the 9 typed after" wait_for 3 eval 'saved A || saved B'
-key Up Right Right 3 Right ctrl+o
+# A screen reader is told why a cell is marked, and each new status text.
+key Up Right Right 3 Right ctrl+h Return
+check "the check's mark, told" grep -qx "fila 1, columna 2, 7: Error: se repite en la fila y en la caja" "$work/told"
+key ctrl+o
+check "solve's status text, told" wait_for 5 grep -qx "Sudoku Solucionado" "$work/told"
 
 # With the board put near the screen's left edge, the help window opens just beside it, and the board stays.
 xdotool windowmove --sync "$wid" 100 50

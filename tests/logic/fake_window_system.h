@@ -14,6 +14,7 @@ struct FakeCell {
     std::string text;
     bool bold = false, locked = false;
     Colour fore = colorJugador, back = fondoNormal;
+    std::string description = {};
 };
 
 class FakeWindowSystem : public WindowSystem {
@@ -26,6 +27,8 @@ public:
     std::deque<Answer> answers;  // for the next boxes; OK when none is left
     bool splash = false, splashTimer = false, ended = false;
     std::vector<std::string> help;
+    std::vector<std::string> started;  // the programs started, each answered with startWorks
+    bool startWorks = true;
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
     void setCellText(int i, const std::string& text) override { cell(i).text = text; }
@@ -33,6 +36,7 @@ public:
     void setCellForeColor(int i, Colour colour) override { cell(i).fore = colour; }
     void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
+    void setCellDescription(int i, const std::string& text) override { cell(i).description = text; }
     void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
     void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }
@@ -56,6 +60,7 @@ public:
     void stopSplashTimer() override { splashTimer = false; }
     void showHelp(const std::string& address) override { help.push_back(address); }
     void showAbout() override {}
+    bool startProgram(const std::string& path) override { return started.push_back(path), startWorks; }
     void endProgram() override { ended = true; }
     std::string dataFolder() const override { return folder; }
 };

@@ -1,6 +1,7 @@
 // The exit question, the toolbar's buttons and the help pages.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/about.h"
 #include "tests/logic/game_fixture.h"
 
 TEST_F(GameTest, EachAnswerToTheExitQuestion)
@@ -52,4 +53,27 @@ TEST_F(GameTest, HelpPagesAndNoPuzzleToSolveOrRestart)
     game.metodos_Click();
     const std::string none = box("No hay ningún sudoku en el tablero. Elige \"Nuevo Sudoku\" o \"Cargar Partida\".");
     EXPECT_EQ(ws.asked + ws.help.at(0), none + none + "file://" + ws.folder + "/data/resolucion.htm");
+}
+
+// The system-information button starts the first program of its list that a folder of the PATH holds as an executable
+// file, else, or when it cannot be started, says that there is none.
+TEST_F(GameTest, SystemInformationStartsTheFirstProgramFoundElseSaysItIsNotAvailable)
+{
+    const fs::path a = folder.root / "a", b = folder.root / "b";
+    ::setenv("PATH", (a.string() + ":" + b.string()).c_str(), 1);
+    const auto click = [this] {  // the program started, from the folder on, and the boxes
+        ws.started.clear(), ws.asked.clear();
+        FrmAbout(ws).cmdSysInfo_Click();
+        return (ws.started.empty() ? "" : ws.started[0].substr(ws.folder.size())) + ws.asked;
+    };
+    const std::string none = box("La información del sistema no está disponible en este momento", "OK", "");
+    fs::create_directories(a / "hardinfo"), fs::create_directories(b);
+    support::writeBytes(a / "xfce4-about", "");  // not executable
+    EXPECT_EQ(click(), none);
+    fs::permissions(support::writeBytes(a / "kinfocenter", ""), fs::perms::owner_all);
+    EXPECT_EQ(click(), "/a/kinfocenter");
+    fs::permissions(support::writeBytes(b / "hardinfo", ""), fs::perms::owner_all);
+    EXPECT_EQ(click(), "/b/hardinfo");  // the list's order, not the PATH's
+    ws.startWorks = false;
+    EXPECT_EQ(click(), "/b/hardinfo" + none);
 }

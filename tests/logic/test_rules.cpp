@@ -58,3 +58,31 @@ TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItR
     game.reiniciar_sudoku_Click();
     EXPECT_EQ(ws.status + "|" + board(), "Vuelve a intentarlo|" + placed(now));
 }
+
+// A screen reader hears what each mark means for as long as the cell shows it: the tests that found the digit again,
+// or what solve found.
+TEST_F(GameTest, EachMarkCarriesItsWordsUntilItsColourGoes)
+{
+    const auto said = [this](const std::vector<int>& cells) {
+        std::string words;
+        for (int i : cells)
+            words += ws.cells[i].description + "|";
+        return words;
+    };
+    // 30 and 46 share only the box; 3 the row and box of the given 2; 81 all three with 9, 73 and 71.
+    for (auto [cell, d] : {std::pair{30, 5}, {46, 5}, {3, 2}, {9, 4}, {73, 4}, {71, 4}, {81, 4}})
+        digit(cell, d);
+    ws.answers = {Answer::Yes, Answer::No};
+    game.check_Click();
+    EXPECT_EQ(said({30, 3, 2, 81}),
+              "Error: se repite en la caja|Error: se repite en la fila y en la caja||"
+              "Error: se repite en la fila, en la columna y en la caja|");
+    game.cellFocusedByPlayer(30);
+    EXPECT_EQ(said({30}), "|");
+    game.check_Click();
+    EXPECT_EQ(said({81}), "|");
+    type(1, vk::Digit0 + 1);  // right
+    type(3, vk::Digit0 + 9);  // wrong
+    game.solucionar_sudoku_Click();
+    EXPECT_EQ(said({1, 3, 5, 2}), "Tu cifra es correcta|Corregida: tenías un 9|Corregida: no tenías ninguna cifra||");
+}

@@ -2,6 +2,7 @@
 // that are or are not a move between cells, the Tab order, the board's layout and the toolbar.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -160,4 +161,19 @@ TEST_F(WidgetTest, AtStartEasyIsTickedAndEachToolbarButtonRunsItsCommand)
     EXPECT_TRUE(asked.isEmpty());
     form->setStatusText(std::string(300, 'x'));  // a long text reaches the window's right edge
     EXPECT_GE(form->statusLine()->mapTo(form.get(), QPoint(form->statusLine()->width(), 0)).x(), form->width() - 12);
+}
+
+// What screen readers get: a given cell read-only and not editable, an open one editable, each a text field; a cell's
+// description; the status line as a notification with its text.
+TEST_F(WidgetTest, ScreenReadersGetLockedCellsDescriptionsAndTheStatusLine)
+{
+    QAccessibleInterface* given = QAccessible::queryAccessibleInterface(form->Text1(givenCell()));
+    QAccessibleInterface* open = QAccessible::queryAccessibleInterface(form->Text1(openCell()));
+    EXPECT_TRUE(given->state().readOnly && !given->state().editable && given->textInterface()->characterCount() == 1);
+    EXPECT_TRUE(open->state().editable && !open->state().readOnly && open->role() == QAccessible::EditableText);
+    form->setCellDescription(openCell(), "Error: se repite en la fila");
+    EXPECT_EQ(open->text(QAccessible::Description), "Error: se repite en la fila");
+    form->setStatusText("Sudoku Solucionado");
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(form->statusLine());
+    EXPECT_TRUE(status->text(QAccessible::Name) == "Sudoku Solucionado" && status->role() == QAccessible::Notification);
 }

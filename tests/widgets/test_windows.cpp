@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,6 +22,21 @@
 #include "app/window_look.h"
 #include "tests/support.h"
 #include "tests/widgets/widget_fixture.h"
+
+namespace {
+
+// A picture of one colour in PNG: small on disk whatever its size.
+std::string png(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+}  // namespace
 
 TEST_F(WidgetTest, TheSplashShowsCentredOverTheBoardAndHidesAtTheSecondTick)
 {
@@ -52,43 +68,94 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     form->menuItem("metodos")->trigger();
     EXPECT_EQ(form->helpWindow(), help.data());
     EXPECT_EQ(help->WebBrowser1()->source().path(), "resolucion.htm");
-    // Pages and their pictures are found in a folder whose name is not UTF-8.
+    // Pages are found in a folder whose name is not UTF-8.
     const std::string folder = std::filesystem::temp_directory_path().string()
         + "/cuadrix Espa\xf1"
           "a \\ #1";
     std::filesystem::create_directories(folder + "/data");
-    for (const auto& [name, bytes] : {std::pair{"/data/reglas.htm", "<h1>Reglas</h1>"}, {"/data/dibujo.png", "imagen"}})
-        support::writeBytes(folder + name, bytes);
+    support::writeBytes(folder + "/data/reglas.htm", "<h1>Reglas</h1>");
     form->showHelp("file://" + folder + "/data/reglas.htm");
     EXPECT_EQ(help->WebBrowser1()->toPlainText(), "Reglas");
-    EXPECT_EQ(help->WebBrowser1()->loadResource(QTextDocument::ImageResource, QUrl("dibujo.png")),
-              QByteArray("imagen"));
-    // Pages, stylesheets and pictures that cannot be read: a page says why, the others are left out; none waits.
-    for (const char* fifo : {"/data/estilo.css", "/data/tubo.htm"})
-        ::mkfifo((folder + fifo).c_str(), 0600);
-    std::filesystem::resize_file(support::writeBytes(folder + "/data/grande.htm", ""), std::uintmax_t(1) << 30);
-    const QString at = QFile::decodeName(folder.c_str()) + "/data/";
-    const std::tuple<int, QUrl, QString> hostile[] = {
-        {QTextDocument::StyleSheetResource, QUrl("estilo.css"), ""},
-        {QTextDocument::StyleSheetResource, QUrl::fromLocalFile("/dev/zero"), ""},
-        {QTextDocument::ImageResource, QUrl("dibujo.png?1"), ""},
-        {QTextDocument::ImageResource, QUrl("http://localhost/dibujo.png"), ""},
-        {QTextDocument::ImageResource, QUrl("../data/dibujo.png"), ""},
-        {QTextDocument::HtmlResource, QUrl("tubo.htm"), at + "tubo.htm: no es un fichero normal."},
-        {QTextDocument::HtmlResource, QUrl("grande.htm"), at + "grande.htm: es demasiado grande."},
-    };
-    for (const auto& [type, url, says] : hostile) {
-        const QVariant page = help->WebBrowser1()->loadResource(type, url);
-        EXPECT_EQ(page.toString(), says.isEmpty() ? "" : "<h2>No se puede mostrar la página</h2><p>" + says + "</p>");
-    }
     form->showHelp("file://" + folder + "/data/nada.htm");
-    EXPECT_EQ(help->WebBrowser1()->toPlainText(), "No se puede mostrar la página\n" + at + "nada.htm: no existe.");
+    EXPECT_EQ(help->WebBrowser1()->toPlainText(),
+              "No se puede mostrar la página\n" + QFile::decodeName(folder.c_str()) + "/data/nada.htm: no existe.");
     std::filesystem::remove_all(folder);
     help->Command1()->click();
     EXPECT_FALSE(help->isVisible());
     help->close();  // its close box discards it; the main window would take it with it too
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(help.isNull());
+}
+
+// Whatever a page names, the help reads only its own folder, through the safe reader, at once and within its budget:
+// a picture or stylesheet it may not read is left out and the text stays; a page it may not read says why.
+TEST_F(WidgetTest, TheHelpReadsOnlyItsOwnFilesAtOnceAndWithinItsBudget)
+{
+    const support::ProgramFolder place("ayuda");
+    const std::string root = place.root.string(), data = root + "/data/";
+    std::filesystem::create_directories(data);
+    for (const std::string& fifo : {root + "/tubo", data + "tubo.htm"})
+        ::mkfifo(fifo.c_str(), 0600);
+    for (const std::string& large : {root + "/grande.css", data + "grande.htm"})
+        std::filesystem::resize_file(support::writeBytes(large, ""), std::uintmax_t(1) << 30);
+    support::writeBytes(root + "/fuera.png", png(QSize(8, 8)));
+    support::writeBytes(data + "dibujo.png", png(QSize(8, 8)));
+    QString large;  // pictures of 9 MB each once decoded, 9 KB each on disk
+    for (int i = 0; i < 3; ++i) {
+        support::writeBytes(data + "g" + std::to_string(i) + ".png", png(QSize(1500, 1500)));
+        large += QString("<img src=\"g%1.png\">").arg(i);
+    }
+    const QString fifo = QString::fromStdString(root + "/tubo"), at = QString::fromStdString(data),
+                  sheet = "<link rel=\"stylesheet\" type=\"text/css\" href=\"%1\">",
+                  cannot = "No se puede mostrar la página\n";
+    const struct {
+        QString page, link, shows;
+        int pictures;
+    } rows[] = {
+        {"<img src=\"qrc:/artwork/nuevo.png\"><img src=\"dibujo.png\">" + sheet.arg("estilo.css"), "", "Texto", 2},
+        {"<img src=\"../fuera.png\"><img src=\"../tubo\"><img src=\"dibujo.png?1\">", "", "Texto", 0},
+        {"<img src=\"" + fifo + "\">", "", "Texto", 0},
+        {"<img src=\"file://" + fifo + "\">", "", "Texto", 0},
+        {sheet.arg("file://" + fifo), "", "Texto", 0},
+        {"<img src=\"file:///dev/zero\">", "", "Texto", 0},
+        {sheet.arg("file:///dev/zero"), "", "Texto", 0},
+        {sheet.arg("file://" + QString::fromStdString(root) + "/grande.css"), "", "Texto", 0},
+        {large, "", "Texto", 1},
+        {large, "", "Texto", 1},  // each page has a budget of its own
+        {"", "file:///dev/zero", cannot + "file:///dev/zero: no hay permiso.", 0},
+        {"", "http://localhost/tubo.htm", cannot + "http://localhost/tubo.htm: no hay permiso.", 0},
+        {"", "tubo.htm", cannot + at + "tubo.htm: no es un fichero normal.", 0},
+        {"", "grande.htm", cannot + at + "grande.htm: es demasiado grande.", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE((row.page + row.link).toStdString());
+        const std::string page = "pagina" + std::to_string(&row - rows) + ".htm";
+        support::writeBytes(data + page, "<p>Texto</p>" + row.page.toStdString());
+        ::alarm(5);  // a step that waits on a FIFO, or reads on without end, ends the tests
+        form->showHelp("file://" + data + page);
+        QTextBrowser* view = form->helpWindow()->WebBrowser1();
+        if (!row.link.isEmpty())
+            view->setSource(QUrl(row.link));
+        view->document()->pageCount();  // lays the whole page out, pictures included
+        ::alarm(0);
+        EXPECT_EQ(view->toPlainText().remove(QChar::ObjectReplacementCharacter), row.shows);
+        int pictures = 0;  // shown, left-out ones (a pixel) apart
+        qsizetype bytes = 0;
+        for (const QTextFormat& format : view->document()->allFormats()) {
+            if (!format.isImageFormat())
+                continue;
+            const QImage image =
+                view->document()->resource(QTextDocument::ImageResource, format.toImageFormat().name()).value<QImage>();
+            pictures += image.width() > 1;
+            bytes += image.sizeInBytes();
+        }
+        EXPECT_EQ(pictures, row.pictures);
+        EXPECT_LE(bytes, HelpView::kPageBudget);
+        if (!row.link.isEmpty()) {  // the view stays in the folder: the page it was on shows again
+            view->setSource(QUrl(QString::fromStdString(page)));
+            EXPECT_EQ(view->toPlainText(), "Texto");
+        }
+    }
 }
 
 // A help window of 730 x 540 goes level with the main window, right of it or else left of it; with no room
@@ -119,8 +186,11 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
     ASSERT_TRUE(about && about->isVisible() && !about->isModal() && !about->parentWidget()
                 && !about->windowHandle()->transientParent());
     about->cmdSysInfo()->setFocus();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");  // no system-information program to start
     QTest::keyClick(about->windowHandle(),
                     Qt::Key_Return);  // its message, with the application's title, and the box stays
+    qputenv("PATH", path);
     EXPECT_EQ(
         asked,
         QStringList({QString::fromUtf8("Cuadrix|OK|La información del sistema no está disponible en este momento")}));
