@@ -96,11 +96,12 @@ Form1::Form1(std::string dataFolder, QWidget* parent)
     installScreenReaderViews();
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
-    // Every window of the game carries the icon in each size the launcher has.
+    // Every window of the game carries the icon in the sizes window managers and taskbars draw. The desktop takes
+    // the larger ones, up to 256 pixels, from the launcher's icon in the hicolor theme: the windows' class, Cuadrix,
+    // is the launcher's. Those would cost start-up time and half a megabyte.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QString(":/artwork/cuadrix-%1.png").arg(size), QSize(size, size));
-    icon.addFile(":/artwork/cuadrix.png", QSize(256, 256));
     QApplication::setWindowIcon(icon);
 
     auto* clientArea = new QWidget(this);
