@@ -106,6 +106,10 @@ Form1::Form1(std::string dataFolder, QWidget* parent)
 
     auto* clientArea = new QWidget(this);
     useWindowLook(clientArea, "clientArea", clientWidth, clientHeight);
+    // The cells' text is black where the game does not colour it, whatever the desktop's palette.
+    QPalette board = clientArea->palette();
+    board.setColor(QPalette::Text, Qt::black);
+    clientArea->setPalette(board);
     setCentralWidget(clientArea);
 
     buildMenus();
