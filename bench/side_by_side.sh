@@ -2,8 +2,9 @@
 # Start-up of the game side by side with two floors, in one Xvfb, alternating, after one start of
 # each that is not counted: "bare", a bare Qt window of the game's size (the floor program's bare
 # mode), and "board", the floor of bench/startup.sh (menu bar, toolbar, status bar, 81 line edits).
-# Measured: the time from exec until the X server maps the window and until its first paint, the
-# peak RSS (VmHWM) one second after exec, and for the game the peak RSS with help and About open.
+# Measured: the time from exec until the X server maps the window and until its first paint, and
+# the peak RSS (VmHWM) one second after exec; then, in as many starts of the game of their own,
+# its peak RSS with help and About open.
 # Usage: bench/side_by_side.sh BUILD-FOLDER [RUNS]   (PROGRAM=... overrides BUILD-FOLDER/cuadrix)
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -37,8 +38,8 @@ unset QT_QPA_PLATFORM
 usecs() { local t=${1/./}; echo $((10#$t)); }   # $EPOCHREALTIME to microseconds
 hwm() { awk '/^VmHWM/ {print $2}' "/proc/$1/status"; }
 
-# One start: title, result file, program and its arguments. Appends "map-ms paint-ms hwm-kB" and,
-# for the game, "hwm-kB" with help and About open.
+# One start: title, result file, program and its arguments. Appends "map-ms paint-ms hwm-kB", or
+# with HELP set, the game's "hwm-kB" with help and About open.
 run_once() {
     local title=$1 out=$2
     shift 2
@@ -64,7 +65,7 @@ run_once() {
     local line
     line="$((($(sed -n 2p "$work/map") - start) / 10)) $((($(awk '/^cuadrix-trace painted/ {print $3; exit}' \
         "$work/trace") - start) / 10)) $(hwm "$pid")"
-    if [ "$title" = 'Cuadrix!' ]; then
+    if [ -n "${HELP:-}" ]; then
         sleep 1.5   # the splash has gone
         local main
         main=$(xdotool search --onlyvisible --name '^Cuadrix!$' | head -n1)
@@ -73,7 +74,7 @@ run_once() {
         xdotool windowfocus --sync "$main" key --clearmodifiers alt+y a
         sleep 0.5
         [ "$(xdotool search --onlyvisible --name '^Acerca de' | wc -l)" = 1 ] || { echo "no About box" >&2; exit 1; }
-        line="$line $(hwm "$pid")"
+        line=$(hwm "$pid")
     fi
     kill "$pid"
     wait "$pid" 2>/dev/null || true
@@ -86,6 +87,7 @@ for ((k = 0; k <= runs; k++)); do
     run_once 'Floor' "${sink:-bare}" "$floor" bare
     run_once 'Floor' "${sink:-board}" "$floor"
 done
+for ((k = 1; k <= runs; k++)); do HELP=1 run_once 'Cuadrix!' help "$program"; done
 
 median() {  # column of a results file
     awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
@@ -97,15 +99,15 @@ echo "floors: $floor bare (a bare Qt window), $floor (the board floor of bench/s
 echo "runs: $runs each, alternating, one Xvfb; times in ms from exec, peak RSS in MB (medians)"
 printf '%-8s %8s %8s %12s %16s\n' "" mapped painted "RSS at 1 s" "help and About"
 printf '%-8s %8.1f %8.1f %12.1f %16.1f\n' game "$(ms "$work/game" 1)" "$(ms "$work/game" 2)" \
-    "$(mb "$work/game" 3)" "$(mb "$work/game" 4)"
+    "$(mb "$work/game" 3)" "$(mb "$work/help" 1)"
 for who in bare board; do
     printf '%-8s %8.1f %8.1f %12.1f %16s\n' "$who" "$(ms "$work/$who" 1)" "$(ms "$work/$who" 2)" "$(mb "$work/$who" 3)" -
 done
 for who in bare board; do
     awk -v m="$(median "$work/game" 1)" -v p="$(median "$work/game" 2)" -v g="$(median "$work/game" 3)" \
-        -v h="$(median "$work/game" 4)" -v fm="$(median "$work/$who" 1)" -v fp="$(median "$work/$who" 2)" \
+        -v h="$(median "$work/help" 1)" -v fm="$(median "$work/$who" 1)" -v fp="$(median "$work/$who" 2)" \
         -v f="$(median "$work/$who" 3)" -v n="$who" \
         'BEGIN {printf "game against %s: mapped %.3fx, painted %.3fx, RSS %+.1f MB at 1 s, %+.1f MB with help and About\n",
                 n, m / fm, p / fp, (g - f) / 1024, (h - f) / 1024}'
 done
-if [ -n "${KEEP:-}" ]; then for who in game bare board; do cp "$work/$who" "$KEEP.$who"; done; fi
+if [ -n "${KEEP:-}" ]; then for who in game bare board help; do cp "$work/$who" "$KEEP.$who"; done; fi
