@@ -78,6 +78,17 @@ private:
     bool mustAnswer_;
 };
 
+// Every window of the game carries the icon in the sizes window managers and taskbars draw. The desktop takes the
+// larger ones, up to 256 pixels, from the launcher's icon in the hicolor theme: the windows' class, Cuadrix, is the
+// launcher's. Those would cost start-up time and half a megabyte.
+void useGameIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QString(":/artwork/cuadrix-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
 void bringUp(QWidget* window)
 {
     window->show();
@@ -96,15 +107,13 @@ Form1::Form1(std::string dataFolder, QWidget* parent)
     installScreenReaderViews();
     setObjectName("Form1");
     setWindowTitle("Cuadrix!");
-    // Every window of the game carries the icon in each size the launcher has.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QString(":/artwork/cuadrix-%1.png").arg(size), QSize(size, size));
-    icon.addFile(":/artwork/cuadrix.png", QSize(256, 256));
-    QApplication::setWindowIcon(icon);
 
     auto* clientArea = new QWidget(this);
     useWindowLook(clientArea, "clientArea", clientWidth, clientHeight);
+    // The cells' text is black where the game does not colour it, whatever the desktop's palette.
+    QPalette board = clientArea->palette();
+    board.setColor(QPalette::Text, Qt::black);
+    clientArea->setPalette(board);
     setCentralWidget(clientArea);
 
     buildMenus();
@@ -394,6 +403,14 @@ void Form1::endProgram()
 {
     ending_ = true;
     QCoreApplication::exit(0);
+}
+
+// The icon is given to the windows once the main window has first painted: its pictures do not delay the board.
+bool Form1::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !std::exchange(iconGiven_, true))
+        QMetaObject::invokeMethod(this, &useGameIcon, Qt::QueuedConnection);
+    return QMainWindow::event(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

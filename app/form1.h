@@ -72,6 +72,7 @@ public:
     std::string dataFolder() const override { return dataFolder_; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -88,6 +89,7 @@ private:
     QPointer<FrmAboutWindow> about_;
     MessageBoxFunction messageBox_;
     bool ending_ = false;
+    bool iconGiven_ = false;
     std::string dataFolder_;
 
     std::vector<std::pair<Game::Command, QAction*>> commandActions_;

@@ -60,10 +60,13 @@ void TextCell::initStyleOption(QStyleOptionFrame* option) const
         option->palette.setColor(QPalette::Base, back_);
 }
 
-// Only the text colour is set in the cell's palette: the other colours follow the board's. Qt
-// itself skips a palette that changes nothing.
+// Only the text colour is set in the cell's palette: the other colours follow the board's. A cell
+// that shows the board's own text colour keeps the board's palette (most cells of a new puzzle
+// are open and black); Qt itself skips a palette that changes nothing.
 void TextCell::setForeColour(const QColor& colour)
 {
+    if (!testAttribute(Qt::WA_SetPalette) && palette().color(QPalette::Text) == colour)
+        return;
     QPalette palette = this->palette();
     palette.setColor(QPalette::Text, colour);
     setPalette(palette);
