@@ -5,59 +5,48 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/files/files.h"
 #include "app/form1.h"
 #include "board/text_cell.h"
 
-// A failing comparison shows the text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+// A failing comparison, or a message, shows the text.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) { return out << text.toStdString(); }
 
 class WidgetTest : public ::testing::Test {
 protected:
+    // In the first easy puzzle cell 1 holds a given 2, cells 3 and 12 (below it) are open.
+    static constexpr int given = 1, open = 3, below = 12;
     std::unique_ptr<Form1> form;
-    QStringList asked;      // the boxes shown: "title|buttons|prompt"
-    QList<Answer> answers;  // for the next boxes; OK when none is left
+    QStringList asked;           // the prompts of the boxes shown
+    Answer answer = Answer::OK;  // to each of them
 
     void SetUp() override
     {
         form = std::make_unique<Form1>(executableFolder().value());
-        form->game().random = [] { return 0.0; };  // the first puzzle of the easy library
-        form->setMessageBoxFunction([this](const QString& prompt, const QString& title, Buttons buttons) {
-            asked << title + "|" + QStringList{"OK", "Sí/No", "Sí/No/Cancelar"}[static_cast<int>(buttons)] + "|"
-                    + prompt;
-            return answers.isEmpty() ? Answer::OK : answers.takeFirst();
+        form->game().random = [] { return 0.0; };
+        form->setMessageBoxFunction([this](const QString& prompt, const QString&, Buttons) {
+            asked << prompt;
+            return answer;
         });
         form->start();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->game().celdaActual == 1; }));
     }
 
-    // A key, or a mouse click on cell i (the window reports the focus once Qt has finished moving
-    // it); each returns the cell that has the focus afterwards.
-    int key(Qt::Key qtKey) { return QTest::keyClick(form->windowHandle(), qtKey), settle(); }
-    int click(int i) { return QTest::mouseClick(form->Text1(i), Qt::LeftButton), settle(); }
-    // Runs the events a step posted, and the focus report they may post in turn.
-    static int settle()
+    // A key, or a mouse click on cell i, and the events they post (the window reports the focus once Qt has finished
+    // moving it); each returns the cell that has the focus afterwards.
+    int key(Qt::Key qtKey) { return QTest::keyClick(form->windowHandle(), qtKey), focusedCell(); }
+    int click(int i) { return QTest::mouseClick(form->Text1(i), Qt::LeftButton), focusedCell(); }
+    static int focusedCell()
     {
         QApplication::processEvents();
         QApplication::sendPostedEvents();
-        return focusedCell();
-    }
-    static int focusedCell()
-    {
         auto* cell = qobject_cast<TextCell*>(QApplication::focusWidget());
         return cell ? cell->index() : 0;
     }
-    // The first open and the first given cell of the puzzle on the board.
-    int openCell() const { return firstCell(false); }
-    int givenCell() const { return firstCell(true); }
-    int firstCell(bool locked, int i = 1) const
-    {
-        return form->Text1(i)->isLocked() == locked ? i : firstCell(locked, i + 1);
-    }
+    QString text(int i) const { return form->Text1(i)->text(); }
 };
