@@ -34,9 +34,8 @@ std::string rotate(const LevelHold& hold, const std::filesystem::path& shipped, 
 
 // Every step for a level: made from the shipped files when missing, shipped puzzles it lacks (and never dealt) added,
 // rotated, kMadeAtOnce puzzles generated at its head (after those never dealt) when fewer than two starts deal were
-// never dealt, and the oldest
-// dealt puzzles beyond kMostPuzzles removed, except the labels of saved games (kept). Each step is a change of its
-// own under the held marker. Returns an error message, empty on success.
+// never dealt, and the oldest dealt puzzles beyond kMostPuzzles removed, except the labels of saved games (kept).
+// Each step is a change of its own under the held marker. Returns an error message, empty on success.
 std::string refreshLevel(const LevelHold& hold, const std::filesystem::path& shipped, const std::set<std::string>& kept,
                          Refreshed& done);
 
