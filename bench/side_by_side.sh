@@ -18,24 +18,7 @@ for tool in "$program" "$floor" "$watch" Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The server is not reset when its last client leaves, or the next program could find it gone.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
-
-usecs() { local t=${1/./}; echo $((10#$t)); }   # $EPOCHREALTIME to microseconds
+source "$(dirname "$0")/xvfb_session.sh"
 hwm() { awk '/^VmHWM/ {print $2}' "/proc/$1/status"; }
 
 # One start: title, result file, program and its arguments. Appends "map-ms paint-ms hwm-kB", or

@@ -17,22 +17,7 @@ for tool in "$program" ${baseline:+"$baseline"} "$floor" "$watch" /usr/bin/time 
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
-
-usecs() { local t=${1/./}; echo $((10#$t)); }   # $EPOCHREALTIME to microseconds
+source "$(dirname "$0")/xvfb_session.sh"
 
 # One start: program, window title, result file. Appends "map-ms paint-ms rss-kB".
 run_once() {
