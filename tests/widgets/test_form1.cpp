@@ -14,8 +14,8 @@ static int code(int key, quint32 scan = 0, KeyboardModifiers modifiers = NoModif
 }
 
 // The digit row gives its digit by the key's place (X11 scan codes 10 to 19), whatever Qt calls the key; the keypad's
-// digits have codes of their own, its other keys none.
-TEST(KeyCodes, DigitsByTheirPlaceTheKeysTheGameTellsApartAndAnyOther)
+// digits have codes of their own, its other keys none; AltGr is Alt, and Num Lock is a key the game tells apart.
+TEST(KeyCodes, DigitsByTheirPlaceAndTheKeysTheGameTellsApart)
 {
     EXPECT_EQ(code(Key_Exclam, 10), '1');
     EXPECT_EQ(code(Key_ParenRight, 19), '0');
@@ -108,6 +108,5 @@ TEST_F(WidgetTest, ScreenReadersGetEachCellsPlaceAndStateDescriptionsAndTheStatu
     EXPECT_TRUE(openView->state().editable);
     form->setCellDescription(open, "Error: se repite en la fila");
     EXPECT_EQ(openView->text(QAccessible::Description), "Error: se repite en la fila");
-    form->setStatusText("Sudoku Solucionado");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->statusLine())->role(), QAccessible::Notification);
 }
