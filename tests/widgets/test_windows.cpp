@@ -92,7 +92,7 @@ TEST_F(WidgetTest, TheHelpReadsOnlyItsOwnFilesAtOnceAndWithinItsBudget)
         return doc->toPlainText().remove(QChar::ObjectReplacementCharacter);
     };
     for (const QString& html : QStringList{img("../fuera.png"), img(fifo),
-                                           "<link rel=\"stylesheet\" type=\"text/css\" href=\"/dev/zero\">"}) {
+                                           "<link rel=\"stylesheet\" type=\"text/css\" href=\"file:///dev/zero\">"}) {
         EXPECT_EQ(show(html), "Texto");
         EXPECT_EQ(pictures, 0);
     }
