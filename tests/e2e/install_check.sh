@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
-# Checks an installed Cuadrix file by file against what the programs open: the two programs, each file the game's
-# sources name and each page the help pages link, the launcher, the metainfo (its release the changelog's) and each
-# icon size; in the system layout also both manual pages, in English and in Spanish, where man finds them.
+# Checks an installed Cuadrix file by file against what the programs open: the programs, each file the game's sources
+# name (the puzzle libraries, the page of each help menu item) and each page the help pages link, the launcher, the
+# metainfo (its release the changelog's) and each icon size; in the system layout also the manual pages of cuadrix and
+# cuadrix-biblioteca, in English and in Spanish, where man finds them.
 # Usage: install_check.sh SOURCE-FOLDER PREFIX folder|system
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
-source=$1 prefix=$2 layout=$3 failures=0
+source=$1 prefix=$2 programs=$2 data=$2 failures=0
+[ "$3" = system ] && programs=$prefix/games data=$prefix/share/games/cuadrix
 check() { "${@:2}" || { echo "FAIL: $1" >&2; failures=$((failures + 1)); }; }  # description, command
-programs=$prefix data=$prefix
-[ "$layout" = system ] && programs=$prefix/games data=$prefix/share/games/cuadrix
 
-# The game names its files as "\\game\\facil.sdk" or "\\data\\reglas.htm"; the saved game must not be installed.
-files=$(grep -rhoE '[\\]{2}(game|data)[\\]{2}[a-z_]+[.][a-z]+' --include='*.cpp' --include='*.h' --exclude-dir=tests \
-    --exclude-dir='build*' --exclude-dir='obj-*' "$source" | tr -s '\\' /)
-for file in $( (grep -ohE 'href="[a-z_]+[.][a-z]+"' "$source"/data/*.htm | sed 's|href="|/data/|; s|"$||' && echo "$files") | sort -u); do
-    [ "$file" = /game/partida.sdk ] || check "$file is installed" test -s "$data$file"
+# The game names its files as "\\game\\facil.sdk" or "\\data\\reglas.htm"; the saved game is not installed.
+files=$( (grep -rhoE '[\\]{2}(game|data)[\\]{2}[a-z_]+[.][a-z]+' "$source/app" "$source/help" | tr -s '\\' / &&
+    grep -ohE 'href="[a-z_]+[.][a-z]+"' "$source"/data/*.htm | sed 's|href="|/data/|; s|"$||') | sort -u | grep -v partida)
+check "the sources name the help pages" grep -q /data/utilizacion.htm <<<"$files"
+for file in $files; do
+    check "$file is installed" test -s "$data$file"
 done
-check "the sources name the game's files, no saved game is installed" test -n "$files" -a ! -e "$data/game/partida.sdk"
+check "no saved game is installed" test ! -e "$data/game/partida.sdk"
 check "the programs are installed" test -x "$programs/cuadrix" -a -x "$programs/cuadrix-juego" -a -x "$programs/cuadrix-biblioteca"
 
 check "the launcher is valid" desktop-file-validate "$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
@@ -32,11 +33,8 @@ done
 
 # man looks for its language folders below the folders of MANPATH, not those of -M.
 export MANPATH=$prefix/share/man
-for page in cuadrix cuadrix-juego cuadrix-biblioteca; do
-    [ "$layout" = system ] || break
-    shown=${page%-juego}  # the game that cuadrix runs has the page of cuadrix
-    check "man finds $page(6) in English and Spanish" \
-        eval '[[ $(man -L C -w $page) == "$MANPATH/man6/$shown.6"* && $(man -L es -w $page) == "$MANPATH/es/man6/$shown.6"* ]]'
+for page in cuadrix cuadrix-biblioteca; do
+    [ "$3" = system ] && check "man finds $page(6) in English and Spanish" \
+        eval '[[ $(man -L C -w $page) == "$MANPATH/man6/$page.6"* && $(man -L es -w $page) == "$MANPATH/es/man6/$page.6"* ]]'
 done
-echo "install ($layout): $failures failed"
 ((failures == 0))

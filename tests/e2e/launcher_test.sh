@@ -5,24 +5,19 @@
 # Usage: launcher_test.sh SOURCE-FOLDER
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
-set -uo pipefail
-source=$1
+set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
 reserved=$(printf ' \t\n"\x27\\<>~|&;$*?#()`')
-for name in "a${reserved}b" "a${reserved}%b"; do
-    folder=$work/$name
-    mkdir -p "$folder"
+for folder in "$work/a${reserved}b" "$work/a${reserved}%b"; do
+    mkdir "$folder"
     printf '#!/bin/sh\nprintf %%s "$0" >"%s/started"\n' "$work" >"$folder/cuadrix"
     chmod +x "$folder/cuadrix"
-    rm -f "$work/started"
     cmake -DCUADRIX_PROGRAM="$folder/cuadrix" -DCUADRIX_VERSION=0 -DCUADRIX_LAUNCHER="$work/l.desktop" \
-        -P "$source/app/desktop/launcher.cmake"
-    desktop-file-validate "$work/l.desktop" || { echo "FAIL: launcher not valid for $name" >&2; failures=$((failures + 1)); }
+        -P "$1/app/desktop/launcher.cmake"
+    desktop-file-validate "$work/l.desktop"
     env -u DISPLAY -u WAYLAND_DISPLAY gio launch "$work/l.desktop" 2>/dev/null
-    for _ in $(seq 50); do [ -e "$work/started" ] && break; sleep 0.1; done
-    [ "$(cat "$work/started" 2>/dev/null)" = "$folder/cuadrix" ] ||
-        { echo "FAIL: the launcher did not start the program in $name" >&2; failures=$((failures + 1)); }
+    for _ in {1..50}; do [ -e "$work/started" ] && break; sleep 0.1; done
+    [ "$(cat "$work/started")" = "$folder/cuadrix" ] || { echo "FAIL: the launcher did not start $folder/cuadrix" >&2; exit 1; }
+    rm "$work/started"
 done
-exit $((failures > 0))

@@ -4,8 +4,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include <set>
-
 #include "app/form4.h"
 #include "app/window_look.h"
 #include "tests/support.h"
@@ -18,15 +16,12 @@ TEST_F(WidgetTest, TheSplashShowsCentredOnTheScreenAndHidesAtTheSecondTick)
     Form4* splash = form->splash();
     QTimer* timer = splash->Timer1();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return splash->isVisible(); }));
-    EXPECT_EQ(focusedCell(), 1);
     EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-    EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_TRUE(splash->isVisible());
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_FALSE(splash->isVisible());
-    EXPECT_FALSE(timer->isActive());
     // Both ticks before the main window was first painted (a slow start): the splash never shows.
     Form1 slow(executableFolder().value());
     slow.start();
@@ -42,7 +37,6 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
     form->menuItem("historia")->trigger();
     QPointer<Form3> help = form->helpWindow();
     ASSERT_TRUE(help);
-    EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->windowHandle()->transientParent());
     form->menuItem("metodos")->trigger();
     EXPECT_EQ(form->helpWindow(), help);
@@ -60,27 +54,21 @@ TEST_F(WidgetTest, OneHelpWindowWithNoOwnerReusedAndHiddenByCerrar)
 TEST_F(WidgetTest, TheHelpReadsOnlyItsOwnFilesAtOnceAndWithinItsBudget)
 {
     const support::ProgramFolder place("ayuda");
-    const std::string root = place.root.string(),
-                      data = root
-        + "/Espa\xf1"
-          "a/";
+    const std::string root = place.root.string(), data = root + "/Espa\361a/";
     std::filesystem::create_directories(data);
     for (const std::string& fifo : {root + "/tubo", data + "tubo.htm"})
         ::mkfifo(fifo.c_str(), 0600);
-    std::filesystem::resize_file(support::writeBytes(data + "grande.htm", ""), std::uintmax_t(1) << 30);
-    // A picture of one colour, in PNG: small on disk, 9 MB once decoded at 1500 x 1500.
-    const auto png = [](int side) {
+    // Pictures of one colour, in PNG: small on disk, g.png 9 MB once decoded.
+    for (const auto& [path, side] :
+         {std::pair(data + "g.png", 1500), {data + "dibujo.png", 8}, {root + "/fuera.png", 8}}) {
         QImage picture(side, side, QImage::Format_RGB32);
         picture.fill(darkGreen);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         picture.save(&buffer, "PNG");
-        return bytes.toStdString();
-    };
-    support::writeBytes(data + "g.png", png(1500));
-    support::writeBytes(data + "dibujo.png", png(8));
-    support::writeBytes(root + "/fuera.png", png(8));
-    const QString at = QFile::decodeName(data.c_str()), fifo = QString::fromStdString(root) + "/tubo";
+        support::writeBytes(path, bytes.toStdString());
+    }
+    const QString fifo = QString::fromStdString(root) + "/tubo";
     const auto img = [](const QString& name) { return "<img src=\"" + name + "\">"; };
     int pages = 0, pictures = 0;  // pictures shown on the last page, a left-out one being a pixel
     QString page;
@@ -94,63 +82,39 @@ TEST_F(WidgetTest, TheHelpReadsOnlyItsOwnFilesAtOnceAndWithinItsBudget)
         QTextBrowser* view = form->helpWindow()->WebBrowser1();
         if (!link.isEmpty())
             view->setSource(QUrl(link));
-        view->document()->pageCount();  // lays the whole page out, pictures included
+        QTextDocument* doc = view->document();
+        doc->pageCount();  // lays the whole page out, pictures included
         ::alarm(0);
         pictures = 0;
-        for (const QTextFormat& format : view->document()->allFormats())
-            pictures += format.isImageFormat()
-                && view->document()
-                        ->resource(QTextDocument::ImageResource, format.toImageFormat().name())
-                        .value<QImage>()
-                        .width()
-                    > 1;
-        return view->toPlainText().remove(QChar::ObjectReplacementCharacter);
+        for (const QTextFormat& format : doc->allFormats())
+            pictures +=
+                doc->resource(QTextDocument::ImageResource, format.toImageFormat().name()).value<QImage>().width() > 1;
+        return doc->toPlainText().remove(QChar::ObjectReplacementCharacter);
     };
-    for (const QString& html : QStringList{img("../fuera.png"), img("dibujo.png?1"), img(fifo), img("file://" + fifo),
+    for (const QString& html : QStringList{img("../fuera.png"), img(fifo),
                                            "<link rel=\"stylesheet\" type=\"text/css\" href=\"file:///dev/zero\">"}) {
-        EXPECT_EQ(show(html), "Texto") << html;
-        EXPECT_EQ(pictures, 0) << html;
+        EXPECT_EQ(show(html), "Texto");
+        EXPECT_EQ(pictures, 0);
     }
-    show(img("qrc:/artwork/nuevo.png") + img("dibujo.png")
-         + "<link rel=\"stylesheet\" type=\"text/css\" href=\"estilo.css\">");
+    show(img("qrc:/artwork/nuevo.png") + img("dibujo.png"));
     EXPECT_EQ(pictures, 2);
     show(img("g.png") + img("./g.png"));
     EXPECT_EQ(pictures, 1);
     show(img("g.png") + img("./g.png"));
     EXPECT_EQ(pictures, 1) << "each page has a budget of its own";
     const QString cannot = "No se puede mostrar la página\n";
-    const std::pair<QString, QString> links[] = {
-        {"http://localhost/tubo.htm", cannot + "http://localhost/tubo.htm: no hay permiso."},
-        {"nada.htm", cannot + at + "nada.htm: no existe."},
-        {"tubo.htm", cannot + at + "tubo.htm: no es un fichero normal."},
-        {"grande.htm", cannot + at + "grande.htm: es demasiado grande."},
-    };
-    for (const auto& [link, says] : links) {
-        EXPECT_EQ(show("", link), says);
-        form->helpWindow()->WebBrowser1()->setSource(QUrl(page));
-        EXPECT_EQ(form->helpWindow()->WebBrowser1()->toPlainText(), "Texto") << link;
-    }
+    EXPECT_EQ(show("", "http://localhost/tubo.htm"), cannot + "http://localhost/tubo.htm: no hay permiso.");
+    form->helpWindow()->WebBrowser1()->setSource(QUrl(page));
+    EXPECT_EQ(form->helpWindow()->WebBrowser1()->toPlainText(), "Texto");
+    EXPECT_EQ(show("", "tubo.htm"), cannot + QFile::decodeName(data.c_str()) + "tubo.htm: no es un fichero normal.");
 }
 
-// A help window of 730 x 540 goes level with the main window, right of it or else left of it; with no room
-// on either side it covers least of the board (inside the main window); it always stays on the screen.
-TEST(HelpPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheLeastOfTheBoard)
+// A help window of 730 x 540 goes level with the main window, right of it (as the end-to-end test sees) or else left of
+// it; with no room on either side it covers least of the board (inside the main window), on the screen.
+TEST(HelpPlacement, WithNoRoomBesideTheMainWindowOverTheLeastOfTheBoardOnTheScreen)
 {
-    const struct {
-        const char* what;
-        QRect mainWindow, screen;
-        QPoint help;
-    } cases[] = {
-        {"room on both sides: the right", QRect(1000, 100, 476, 600), QRect(0, 30, 2560, 1410), QPoint(1476, 100)},
-        {"room only on the left", QRect(1000, 100, 476, 600), QRect(0, 30, 1600, 994), QPoint(270, 100)},
-        {"no room on either side: right and bottom", QRect(300, 50, 476, 600), QRect(0, 0, 1280, 768),
-         QPoint(550, 228)},
-        {"a screen smaller than the help window", QRect(100, 100, 476, 400), QRect(10, 20, 640, 480), QPoint(10, 20)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(placeHelpWindow(QSize(730, 540), c.mainWindow, c.mainWindow.adjusted(10, 80, -16, -70), c.screen),
-                  c.help)
-            << c.what;
+    EXPECT_EQ(placeHelpWindow({730, 540}, {300, 50, 476, 600}, {310, 130, 450, 450}, {0, 0, 1280, 768}),
+              QPoint(550, 228));
 }
 
 // Enter presses the button with the focus: with no system-information program, its message, over the box; Esc presses
@@ -160,7 +124,6 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
     form->menuItem("acerca")->trigger();
     QPointer<FrmAboutWindow> about = form->aboutBox();
     ASSERT_TRUE(about);
-    EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->windowHandle()->transientParent());
     about->cmdSysInfo()->setFocus();
     const QByteArray path = qgetenv("PATH");
@@ -178,39 +141,37 @@ TEST_F(WidgetTest, TheAboutBoxHasNoOwnerAndItsKeysPressTheRightButton)
 TEST_F(WidgetTest, RealBoxesTheYesNoQuestionMustBeAnsweredTheExitQuestionTakesCloseAsCancel)
 {
     form->setMessageBoxFunction(nullptr);
-    QString title, buttons, byDefault;
+    QString title, byDefault;
+    QStringList buttons;
     bool escaped = false;
-    const auto next = [&](QMessageBox::StandardButton otherwise) {
-        QTimer::singleShot(50, [&, otherwise] {
+    // Notes what the next box shows, then presses Esc, its close button and, if it is still there, Yes.
+    const auto next = [&] {
+        QTimer::singleShot(50, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QStringList texts;
+            buttons.clear();
             for (QAbstractButton* button : box->buttons())
-                texts << button->text();
-            texts.sort();
+                buttons << button->text();
+            buttons.sort();
             title = box->windowTitle();
-            buttons = texts.join("/");
             byDefault = box->defaultButton() ? box->defaultButton()->text() : "";
             QTest::keyClick(box, Key_Escape);
             escaped = !box->isVisible();
             box->close();
             if (box->isVisible())
-                box->done(otherwise);
+                box->done(QMessageBox::Yes);
         });
     };
-    next(QMessageBox::Yes);
+    next();
     EXPECT_EQ(form->messageBox("Cuidado tienes errores", "Cuadrix!", Buttons::YesNo), Answer::Yes);
     EXPECT_FALSE(escaped);
-    EXPECT_EQ(buttons, "&No/&Sí");
-    EXPECT_EQ(byDefault, "&Sí");
-    next(QMessageBox::No);
+    next();
     EXPECT_EQ(form->messageBox("Introdueix un Nombre!", "", Buttons::OK), Answer::OK);
     EXPECT_TRUE(escaped);
     EXPECT_EQ(title, "Cuadrix");
-    EXPECT_EQ(buttons, "Aceptar");
-    next(QMessageBox::No);
+    next();
     form->close();
     EXPECT_TRUE(escaped);
-    EXPECT_EQ(buttons, "&No/&Sí/Cancelar");
+    EXPECT_EQ(buttons, QStringList({"&No", "&Sí", "Cancelar"}));
     EXPECT_EQ(byDefault, "&Sí");
     EXPECT_TRUE(form->isVisible());
 }
@@ -230,56 +191,42 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
         return std::count(pixels, pixels + image.width() * image.height(), colour.rgb());
     };
-    EXPECT_GT(count(form->statusLine(), black), 20);
     EXPECT_GT(count(form->Text1(open), black), 20);  // the player's digit
     EXPECT_GT(count(form->Text1(given), red), 20);
     EXPECT_GT(count(form->Text1(open), QColor(255, 192, 192)), 400);  // the error background
-    EXPECT_GT(count(form.get(), QColor(255, 224, 192)), 100000);
     QApplication::setPalette(before);
     EXPECT_EQ(toQColor(fondoCorrecto), QColor(192, 255, 192));
-    EXPECT_EQ(toQColor(fondoFoco), QApplication::palette("QMenu").color(QPalette::Window));
 }
 
-// What each window shows and where, as recorded in looks.txt: a change to a window's layout, fonts, texts, pictures,
-// menus or toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
-// The board's cells are recorded as a rule that holds for all 81: their sizes and fonts, and the step to the next cell
-// right or below, longer across a box border.
+// What each window shows, as recorded in looks.txt: a change to a window's size, fonts, texts, pictures, menus or
+// toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
 TEST_F(WidgetTest, EachWindowLooksAsRecorded)
 {
     form->menuItem("acerca")->trigger();
     form->menuItem("reglas")->trigger();
-    const auto line = [](const auto&... parts) {
-        QString out;
-        (QDebug(&out).noquote() << ... << parts);
-        return out;
-    };
-    QStringList looks;
-    // Each part: where, its font, its picture's size, its text.
-    for (QWidget* window : QWidgetList{form->centralWidget(), form->aboutBox(), form->helpWindow(), form->splash()})
-        for (QWidget* w : QWidgetList{window} + window->findChildren<QWidget*>(QRegularExpression("^(?!qt_|Text1_).")))
-            looks << line(w->objectName(), w->isWindow() ? w->rect() : w->geometry(), w->font().family(),
-                          w->font().pointSize(), w->font().weight(), w->font().style(),
-                          w->property("pixmap").value<QPixmap>().size(),
-                          w->property(w->isWindow() ? "windowTitle" : "text").toString());
-    std::set<QString> cells = {line("first cell at", form->Text1(1)->pos())};
-    for (int i = 1; i <= 81; ++i) {
-        QWidget* cell = form->Text1(i);
-        cells.insert(
-            line("cell", cell->size(), cell->font().family(), cell->font().pointSize(), cell->font().weight()));
-        for (int next : {i + 1, i + 9})
-            if (next <= 81)
-                cells.insert(line("step to the next cell", form->Text1(next)->pos() - cell->pos(),
-                                  (next == i + 1 ? i : rowOf(i)) % 3 ? "" : "across a box border"));
+    QString looks;
+    QDebug out = QDebug(&looks).noquote();
+    // Each window's size and title, then each part that shows a text or a picture (a given cell's digit): its font,
+    // picture's size and text.
+    for (QWidget* window : QWidgetList{form.get(), form->aboutBox(), form->helpWindow(), form->splash()}) {
+        out << window->objectName() << window->size() << window->windowTitle() << "\n";
+        for (QWidget* w : window->findChildren<QWidget*>(QRegularExpression("^(?!qt_|Text1_(?!1$))."))) {
+            const QSize picture = w->property("pixmap").value<QPixmap>().size();
+            const QString text = w->property("text").toString();
+            if (w->window() == window && (!picture.isEmpty() || !text.isEmpty()))
+                out << w->objectName() << w->font().family() << w->font().pointSize() << w->font().weight()
+                    << w->font().style() << picture << text << "\n";
+        }
     }
-    looks << QStringList(cells.begin(), cells.end());
     for (QAction* menu : form->menuBar()->actions())
         for (QAction* item : menu->menu()->actions())
-            looks << line(menu->text(), item->text(), item->shortcut().toString(), item->isChecked() ? "ticked" : "");
-    looks << line("Toolbar1 pictures", form->toolbar()->iconSize());
+            out << menu->text() << item->text() << item->shortcut().toString() << (item->isChecked() ? "ticked" : "")
+                << "\n";
     for (QAction* button : form->toolbar()->actions())
-        looks << line("Toolbar1", button->iconText(), button->text(), button->icon().availableSizes());
-    looks << line("window icon", QApplication::windowIcon().availableSizes());  // every size the launcher has
-    const std::string path = QT_TESTCASE_SOURCEDIR "/widgets/looks.txt", seen = (looks.join("\n") + "\n").toStdString();
+        out << "Toolbar1" << button->iconText() << button->icon().availableSizes() << "\n";
+    out << "window icon" << QApplication::windowIcon().availableSizes() << "\n";  // every size the launcher has
+    const std::string path = QT_TESTCASE_SOURCEDIR "/widgets/looks.txt",
+                      seen = looks.replace("\n ", "\n").toStdString();
     if (qEnvironmentVariableIsSet("CUADRIX_RECORD_LOOKS"))
         support::writeBytes(path, seen);
     EXPECT_EQ(support::readBytes(path), seen);
