@@ -47,7 +47,8 @@ struct Tool : ProgramFolder {
 const std::tuple<void (*)(Lines&, const char*), const char*, const char*> damages[] = {
     {[](auto& l, auto) { l[59] = "Medio 031"; }, "@/medio.sdk:60: falta la solución de «Medio 031»", ""},
     {[](auto& l, auto) { l[1] += "\n"; }, "@/medio.sdk:2: la línea termina en LF sin CR\n", ""},
-    {[](auto& l, auto) { l[2] = l[4]; }, "@/sol_fac.sdk:3: la solución de «Facil 001» no respeta el", ""},
+    {[](auto& l, auto) { l[2] = l[4]; },
+     "@/sol_fac.sdk:3: la solución de «Facil 001» no respeta el 2 dado en la fila 1, columna 1\n", ""},
     // Rows and columns each hold every digit, but the first box repeats the 2.
     {[](auto& l, auto) { l[2] = "123456789234567891345678912456789123567891234678912345789123456891234567912345678"; },
      "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
@@ -81,8 +82,8 @@ TEST(Biblioteca, ComprobarFindsEachDamageAtItsLine)
     }
 }
 
-// Each line of an import file gets its verdict: a puzzle written with '.' after a byte-order mark, a comment, a new
-// puzzle, one the library has, a stray character.
+// Each line of an import file gets its verdict: a new puzzle written with '.' after a byte-order mark, a comment, one
+// the library has, a stray character.
 TEST(Biblioteca, ImportSaysWhatBecameOfEachLine)
 {
     Tool t;
@@ -192,8 +193,7 @@ TEST(Biblioteca, ARefreshDealsNeverDealtPuzzlesAndKeepsTheLibraryBounded)
 {
     const auto label = [](int n) { return "Facil " + std::to_string(1000 + n).substr(1); };
     const std::tuple<int, int, const char*, std::size_t, const char*, const char*> rows[] = {
-        {0, 0, "2 sudokus repartidos al final; 30 del juego.", 1, "Facil 003",
-         "Facil 002"},  // made from the shipped one
+        {0, 0, "2 sudokus repartidos al final; 30 del juego.", 1, "Facil 003", "Facil 002"},  // copied from the shipped
         {30, 2, "2 sudokus repartidos al final.", 1, "Facil 005", "Facil 004"},
         {29, 0, "2 sudokus repartidos al final; 1 del juego.", 55, "Facil 030", "Facil 002"},  // a new shipped puzzle
         {30, 25, "2 sudokus repartidos al final; 10 generados.", 7, "Facil 20..-..-.. 001", "Facil 027"},
