@@ -137,7 +137,9 @@ TEST(Biblioteca, RenovarMovesTheDealtPuzzlesLast)
 // exchanged.
 TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
 {
-    enum Marker { Left, Held, Link };  // left by a run cut short, held by a run cut short later, a link in its place
+    biblioteca::waitLimit = std::chrono::seconds(1);
+    // Left by a run cut short, a link in its place, held by a run cut short 0.3 s later, held by a run that goes on.
+    enum Marker { Left, Link, Held, Busy };
     const Lines l = Tool::lines(CUADRIX_SHIPPED_GAME "/facil.sdk"),
                 s = Tool::lines(CUADRIX_SHIPPED_GAME "/sol_fac.sdk");
     const auto with = [](Lines f, const std::string& p) {
@@ -162,6 +164,7 @@ TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
         {Left, "notas\r\n", l, s1, s1, 1, "@/facil.sdk.cambio no es un fichero de cuadrix-biblioteca"},
         {Link, "", l, s1, s1, 1, "no se puede comprobar el cambio que anota @/facil.sdk.cambio: hay demasiados"},
         {Held, added, l, s1, s, 0, "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», que dejó"},
+        {Busy, added, l, s1, s1, 1, "otro cuadrix-biblioteca sigue cambiando facil.sdk después de esperarlo"},
     };
     for (const auto& [marker, lines, library, solutions, after, exit, said] : rows) {
         Tool t;
@@ -174,14 +177,17 @@ TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
             fs::create_symlink("facil.sdk", change);
         else if (!lines.empty())
             writeBytes(change, lines);
-        const int holder = marker == Held ? ::open(change.c_str(), O_RDONLY) : -1;
+        const int holder = marker >= Held ? ::open(change.c_str(), O_RDONLY) : -1;
         ::flock(holder, LOCK_EX);
-        std::thread release([holder] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(holder < 0 ? 0 : 300));
-            ::close(holder);
+        std::thread release([holder, marker = marker] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(marker == Held ? 300 : 0));
+            if (marker == Held)
+                ::close(holder);
         });
         EXPECT_EQ(t.run({"comprobar"}), exit) << said;
         release.join();
+        if (marker == Busy)
+            ::close(holder);
         EXPECT_THAT(t.out.str(), HasSubstr(inGame(said, t.game)));
         EXPECT_EQ(readBytes(t.game / "sol_fac.sdk"), crlf(after)) << said;
     }
