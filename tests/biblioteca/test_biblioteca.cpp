@@ -3,10 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gmock/gmock.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <sstream>
 #include <thread>
@@ -225,21 +223,5 @@ TEST(Biblioteca, ARefreshDealsNeverDealtPuzzlesAndKeepsTheLibraryBounded)
         EXPECT_THAT(t.out.str(), HasSubstr(std::string("Refrescado facil.sdk: ") + said + "\n"));
         EXPECT_THAT(Tool::lines(t.mine / "facil.sdk").at(index), testing::MatchesRegex(at)) << said;
         EXPECT_EQ(Tool::lines(t.mine / "facil.sdk.repartidos").back(), dealt) << said;
-    }
-}
-
-// Refreshes killed at any moment leave libraries that comprobar finds whole.
-TEST(Biblioteca, KilledRefreshesLeaveTheLibrariesWhole)
-{
-    Tool t;
-    for (int round = 0; round < 30; ++round) {
-        const pid_t child = ::fork();
-        if (child == 0)
-            for (;;)
-                t.run({"refrescar"}, true);
-        ::usleep(std::rand() % 100000);
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        ASSERT_EQ(t.run({"comprobar"}, true), 0) << t.out.str();
     }
 }
