@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The game's command line with no display: each row gives the exit status, a pattern for what the program writes
-# (standard output on 0, standard error otherwise), then the environment and the command.
+# The command lines of the game with no display and of cuadrix-biblioteca: each row gives the exit status, a pattern
+# for what the program writes (standard output on 0, standard error otherwise), then the environment and the command.
 # Usage: command_line.sh PROGRAM VERSION
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
-program=$1 failures=0 out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+program=$1 tool=${1%/*}/cuadrix-biblioteca failures=0 out=$(mktemp) err=$(mktemp) dir=$(mktemp -d)
+trap 'rm -rf "$out" "$err" "$dir"' EXIT
 row() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${@:3}" >"$out" 2>"$err"
     local got=$? text && text=$(cat "$([ "$1" = 0 ] && echo "$out" || echo "$err")")
@@ -23,5 +23,22 @@ row 1 $'\n'"$sentence" DISPLAY=localhost:4242 "$program"
 # A platform named on the command line or in the environment is Qt's to start: the game runs until stopped.
 row 124 "" timeout 2 "$program" -platform offscreen
 row 124 "" QT_QPA_PLATFORM=offscreen timeout 2 "$program"
+# The tool (not in a build without qqwing) works on the game/ beside it, or in a system-wide install on the player's
+# own libraries made from the shipped ones, which it never changes; a write beyond a file-size limit says why.
+if [ -x "$tool" ]; then
+    row 0 "^cuadrix-biblioteca ${2//./\\.}\$" "$tool" --version
+    row 0 "^Uso: cuadrix-biblioteca .* 2 error de uso\.$" "$tool" --help
+    row 2 "^cuadrix-biblioteca: falta la orden" "$tool"
+    shared=$dir/usr/share/games/cuadrix own=$dir/own/cuadrix-biblioteca installed=$dir/usr/games/cuadrix-biblioteca
+    mkdir -p "$dir/own" "$dir/usr/games" "$shared"
+    cp -r "${BASH_SOURCE%/*}/../../game" "$dir/own/" && cp -r "$dir/own/game" "$shared"
+    cp "$tool" "$own" && cp "$tool" "$installed"
+    row 0 " en $dir/own/game: ningún problema\.$" "$own" comprobar
+    row 0 " en $dir/mine/cuadrix/game: ningún problema\.$" XDG_DATA_HOME="$dir/mine" "$installed" comprobar
+    row 1 "los que instaló el paquete, y no se cambian; los suyos están en $dir/mine/cuadrix/game," \
+        XDG_DATA_HOME="$dir/mine" "$installed" renovar --carpeta "$shared/game"
+    row 1 "^cuadrix-biblioteca: no se puede escribir $dir/own/game/sol_fac\.sdk: " \
+        bash -c 'ulimit -f 1 && exec "$0" "$@"' "$own" generar --dificultad f --cantidad 1
+fi
 echo "command line: $failures failed"
 ((failures == 0))
