@@ -4,18 +4,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include <sys/wait.h>
 
 #include "app/game.h"
 #include "board/key_codes.h"
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 
-namespace fs = std::filesystem;
+using namespace support;
 
 // One character per cell, f taking the cell's place 0..80 in rows from the top-left corner.
 template <class PerCell>
@@ -56,11 +52,29 @@ inline std::string givens(const std::string& p)
 // The board just after puzzle line p was placed on it.
 inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
+// The permission bits of what path names.
+inline int mode(const fs::path& path) { return static_cast<int>(fs::status(path).permissions()); }
+
 // A box as the fake window system records it; the main window's boxes are titled "Cuadrix!".
-inline std::string box(const std::string& prompt, const std::string& buttons = "OK",
-                       const std::string& title = "Cuadrix!")
+inline std::string box(const std::string& prompt, const std::string& buttons = "OK", std::string title = "Cuadrix!")
 {
     return title + "|" + buttons + "|" + prompt + "\n";
+}
+
+// What f returns, run in a child process, so that a limit, a mount or a user it takes ends with it.
+inline std::string inChild(const std::function<std::string()>& f)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0 || ::fork() == 0) {
+        const std::string said = f();
+        ::_exit(::write(pipe[1], said.data(), said.size()) < 0);
+    }
+    ::close(pipe[1]);
+    char said[1 << 16];
+    const ssize_t n = ::read(pipe[0], said, sizeof said);
+    ::close(pipe[0]);
+    ::wait(nullptr);
+    return std::string(said, n > 0 ? n : 0);
 }
 
 // The game's file operations, of which one step can fail with error: 0 the write, 1 the flush, 2 the rename.
@@ -80,10 +94,11 @@ struct FailingOps : SystemFileOps {
 
 class GameTest : public ::testing::Test {
 protected:
-    support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
     FailingOps ops;
     Game game{ws, ops};
+    const fs::path partida = folder.game("partida.sdk");
 
     // Every test starts on a game just started, cell 1 focused as the window does it. The draw deals puzzle 1.
     void SetUp() override
@@ -103,10 +118,10 @@ protected:
         for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
             const Level& level = levels()[n / 2];
             std::vector<std::string> lines{"Biblioteca"};
-            for (int k = 1; k <= 3; ++k)
+            for (int k = 0; k < 3; ++k)
                 lines.insert(lines.end(),
-                             {level.labelPrefix + std::string(" ") + std::to_string(k),
-                              (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
+                             {level.labelPrefix + std::string(" ") + std::to_string(k + 1),
+                              (n % 2 ? solutionLine : puzzleLine)(n / 2 + k * 3)});
             writeFile(fileName(n % 2 ? level.solutionNom : level.libraryNom), lines);
         }
     }
@@ -114,9 +129,17 @@ protected:
     // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        lines.empty() ? (void)fs::remove(folder.game(name))
-                      : (void)support::writeBytes(folder.game(name), support::crlf(lines));
+        lines.empty() ? (void)fs::remove(folder.game(name)) : (void)writeBytes(folder.game(name), crlf(lines));
     }
+    // The boxes a step of the game shows: a command, or what the window calls.
+    std::string shown(const std::function<void(Game&)>& step)
+    {
+        ws.asked.clear();
+        step(game);
+        return ws.asked;
+    }
+    // A box of the main window whose prompt names files with "@" for the program folder.
+    std::string said(const std::string& prompt) const { return box(inGame(prompt, folder.root)); }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
     void type(int i, int key, int then = 0)
