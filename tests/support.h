@@ -7,10 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
-#include <string>
-#include <vector>
 
 namespace support {
 
@@ -52,10 +49,8 @@ struct ProgramFolder {
         fs::create_directories(root / "game");
     }
     ~ProgramFolder() { fs::remove_all(root, ignored); }
-    std::error_code ignored;
-
     ProgramFolder(const ProgramFolder&) = delete;  // a copy's end would remove the folder under the other
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
+    std::error_code ignored;
     fs::path game(const std::string& file) const { return root / "game" / file; }
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 
 #include "app/game.h"
@@ -64,17 +65,14 @@ inline std::string box(const std::string& prompt, const std::string& buttons = "
 // What f returns, run in a child process, so that a limit, a mount or a user it takes ends with it.
 inline std::string inChild(const std::function<std::string()>& f)
 {
-    int pipe[2];
-    if (::pipe(pipe) != 0 || ::fork() == 0) {
-        const std::string said = f();
-        ::_exit(::write(pipe[1], said.data(), said.size()) < 0);
-    }
-    ::close(pipe[1]);
-    char said[1 << 16];
-    const ssize_t n = ::read(pipe[0], said, sizeof said);
-    ::close(pipe[0]);
+    char* said =
+        static_cast<char*>(::mmap(nullptr, 1 << 16, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    if (::fork() == 0)
+        ::_exit(static_cast<int>(f().copy(said, (1 << 16) - 1)) * 0);
     ::wait(nullptr);
-    return std::string(said, n > 0 ? n : 0);
+    const std::string shown = said;
+    ::munmap(said, 1 << 16);
+    return shown;
 }
 
 // The game's file operations, of which one step can fail with error: 0 the write, 1 the flush, 2 the rename.
@@ -169,6 +167,5 @@ protected:
         }
         return part[0] + "|" + part[1] + "|" + part[2] + "|" + part[3];
     }
-    std::string digits() const { return board().substr(0, 81); }
     std::string backs() const { return board().substr(board().rfind('|') - 81, 81); }
 };

@@ -21,18 +21,19 @@ TEST_F(GameTest, StartUpPlacesAnEasyPuzzleAndEachNewGameRewritesEveryCellWithPuz
 TEST_F(GameTest, EachLevelIsTickedAtOnceAndPlayedFromTheNextNewGame)
 {
     const std::tuple<Game::Command, std::string, std::string, int> choices[] = {
-        {&Game::dificil_Click, "Dificil", "--x", 2}, {&Game::medio_Click, "Media", "-x-", 1}};
-    for (const auto& [command, name, marks, shift] : choices) {
+        {&Game::dificil_Click, "Dificultad: Dificil, nueva partida para cambiar", "--x", 2},
+        {&Game::medio_Click, "Dificultad: Media, nueva partida para cambiar", "-x-", 1}};
+    for (const auto& [command, status, marks, shift] : choices) {
         const std::string before = board();
         (game.*command)();
-        EXPECT_EQ(ws.status, "Dificultad: " + name + ", nueva partida para cambiar");
+        EXPECT_EQ(ws.status, status);
         EXPECT_EQ(ws.checked, marks);
         EXPECT_EQ(board(), before);
         game.nuevo_sudoku_Click();
         EXPECT_EQ(ws.status, "Nuevo SuDoku Cargado");
         EXPECT_EQ(board(), placed(puzzleLine(shift)));
         game.solucionar_sudoku_Click();
-        EXPECT_EQ(digits(), solutionLine(shift));
+        EXPECT_EQ(board().substr(0, 81), solutionLine(shift));
     }
 }
 
@@ -43,7 +44,7 @@ TEST_F(GameTest, ALibraryOfLfLinesAndALongHeaderIsRead)
                std::string(70000, 'x') + "\nUno\n" + puzzleLine(8) + "1\nDos\n" + puzzleLine(7));
     game.nuevo_sudoku_Click();
     EXPECT_EQ(game.idSudoku, "Uno");
-    EXPECT_EQ(digits(), puzzleLine(8));
+    EXPECT_EQ(board().substr(0, 81), puzzleLine(8));
 }
 
 // Each command reads its file whole before it changes anything: one that does not fit is reported and leaves the game
@@ -87,7 +88,6 @@ TEST_F(GameTest, FilesThatDoNotFitAreReportedAndChangeNothing)
         EXPECT_EQ(shown(command), said(prompt));
         EXPECT_EQ(state(), before) << file;
         EXPECT_EQ(ws.status, "Dificultad: Media, nueva partida para cambiar") << file;
-        EXPECT_EQ(ws.checked, "-x-") << file;
         writeLibraries();
     }
 }
