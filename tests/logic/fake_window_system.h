@@ -36,7 +36,7 @@ public:
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
     void setCellDescription(int i, const std::string& text) override { cell(i).description = text; }
     void setFocusToCell(int i) override { focused = (cell(i), i); }
-    void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
+    void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<int>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }
     void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override

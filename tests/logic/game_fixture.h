@@ -14,27 +14,23 @@
 
 using namespace support;
 
-// One character per cell, f taking the cell's place 0..80 in rows from the top-left corner.
-template <class PerCell>
-std::string eachCell(PerCell f)
-{
-    std::string s(81, ' ');
-    for (int k = 0; k < 81; ++k)
-        s[k] = static_cast<char>(f(k));
-    return s;
-}
-
 // A complete grid; each row is the one above shifted by three, or by one at a box border:
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    return eachCell([shift](int k) { return '1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9; });
+    std::string line;
+    for (int k = 0; k < 81; ++k)
+        line += static_cast<char>('1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9);
+    return line;
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
-    return eachCell([shift](int k) { return k == 1 || k == 40 || k == 79 ? solutionLine(shift)[k] : '0'; });
+    std::string line(81, '0');
+    for (int i : {1, 40, 79})
+        line[i] = solutionLine(shift)[i];
+    return line;
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
@@ -46,9 +42,11 @@ inline std::string with(std::string s, const std::vector<int>& cells, char ch)
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
-inline std::string givens(const std::string& p)
+inline std::string givens(std::string p)
 {
-    return eachCell([&p](int k) { return p[k] > '0' ? 'g' : 'o'; });
+    for (char& c : p)
+        c = c > '0' ? 'g' : 'o';
+    return p;
 }
 // The board just after puzzle line p was placed on it.
 inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
