@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input(reinterpret_cast<const char*>(data), size), code(1, "fmdx"[size % 4]);
     const Level& level = levelOf(code);
     std::size_t start = 0;
-    for (const std::string& name : {partidaNom, level.libraryNom, level.solutionNom}) {
+    const std::string names[] = {partidaNom, level.libraryNom, level.solutionNom};
+    for (const std::string& name : names) {
         const std::size_t end = name == level.solutionNom ? size : std::min(input.find("@@@@", start), size);
         if (start <= size)
             support::writeBytes(folder.game(fileName(name)), input.substr(start, end - start));
