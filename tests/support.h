@@ -7,10 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
-#include <string>
-#include <vector>
 
 namespace support {
 
@@ -41,8 +38,7 @@ inline std::string crlf(const std::vector<std::string>& lines)
     return out;
 }
 
-// A program folder of its own under the temporary folder, with an empty game/ in it; removed
-// again at the end, whatever permissions a test left on it.
+// A program folder of its own under the temporary folder, with an empty game/ in it; removed again at the end.
 struct ProgramFolder {
     fs::path root;
 
@@ -52,15 +48,9 @@ struct ProgramFolder {
         fs::remove_all(root);
         fs::create_directories(root / "game");
     }
-    ~ProgramFolder()
-    {
-        std::error_code ignored;
-        fs::permissions(root / "game", fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(root, ignored);
-    }
-
+    ~ProgramFolder() { fs::remove_all(root, ignored); }
     ProgramFolder(const ProgramFolder&) = delete;  // a copy's end would remove the folder under the other
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
+    std::error_code ignored;
     fs::path game(const std::string& file) const { return root / "game" / file; }
 };
 

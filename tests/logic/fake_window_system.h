@@ -23,12 +23,10 @@ public:
     int focused = 0;                 // the cell the game last put the keyboard focus on
     // The marks of Facil, Medio, Dificil: 'x' checked, '-' not, '?' never set.
     std::string checked = "???", status, folder;
-    std::string asked;           // the boxes shown, one line each: "title|buttons|prompt"
-    std::deque<Answer> answers;  // for the next boxes; OK when none is left
-    bool splash = false, splashTimer = false, ended = false;
-    std::vector<std::string> help;
-    std::vector<std::string> started;  // the programs started, each answered with startWorks
-    bool startWorks = true;
+    std::string asked;                       // the boxes shown, one line each: "title|buttons|prompt"
+    std::deque<Answer> answers;              // for the next boxes; OK when none is left
+    bool ended = false, startWorks = true;   // startWorks: what each start of a program answers
+    std::vector<std::string> help, started;  // the help pages shown, the programs started
 
     FakeCell& cell(int i) { return cells.at(i < 1 ? 82 : i); }
     void setCellText(int i, const std::string& text) override { cell(i).text = text; }
@@ -37,27 +35,25 @@ public:
     void setCellBackColor(int i, Colour colour) override { cell(i).back = colour; }
     void setCellLocked(int i, bool locked) override { cell(i).locked = locked; }
     void setCellDescription(int i, const std::string& text) override { cell(i).description = text; }
-    void setFocusToCell(int i) override { focused = static_cast<int>(&cell(i) - cells.data()); }
-    void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<std::size_t>(m)) = on ? 'x' : '-'; }
+    void setFocusToCell(int i) override { focused = (cell(i), i); }
+    void setMenuChecked(MenuItem m, bool on) override { checked.at(static_cast<int>(m)) = on ? 'x' : '-'; }
     void setStatusText(const std::string& text) override { status = text; }
     void setStatusWidth(int) override {}
     Answer messageBox(const std::string& prompt, const std::string& title, Buttons buttons) override
     {
-        asked += title + "|"
-            + (buttons == Buttons::OK          ? "OK"
-                   : buttons == Buttons::YesNo ? "Sí/No"
-                                               : "Sí/No/Cancelar")
-            + "|" + prompt + "\n";
-        const Answer answer = answers.empty() ? Answer::OK : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        const char* names[] = {"OK", "Sí/No", "Sí/No/Cancelar"};
+        asked += title + "|" + names[static_cast<int>(buttons)] + "|" + prompt + "\n";
+        if (answers.empty())
+            return Answer::OK;
+        const Answer answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     void showMainWindow() override {}
-    void showSplash() override { splash = true; }
-    void hideSplash() override { splash = false; }
-    void startSplashTimer() override { splashTimer = true; }
-    void stopSplashTimer() override { splashTimer = false; }
+    void showSplash() override {}
+    void hideSplash() override {}
+    void startSplashTimer() override {}
+    void stopSplashTimer() override {}
     void showHelp(const std::string& address) override { help.push_back(address); }
     void showAbout() override {}
     bool startProgram(const std::string& path) override { return started.push_back(path), startWorks; }

@@ -4,40 +4,33 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include <sys/mman.h>
+#include <sys/wait.h>
 
 #include "app/game.h"
 #include "board/key_codes.h"
 #include "tests/logic/fake_window_system.h"
 #include "tests/support.h"
 
-namespace fs = std::filesystem;
-
-// One character per cell, f taking the cell's place 0..80 in rows from the top-left corner.
-template <class PerCell>
-std::string eachCell(PerCell f)
-{
-    std::string s(81, ' ');
-    for (int k = 0; k < 81; ++k)
-        s[k] = static_cast<char>(f(k));
-    return s;
-}
+using namespace support;
 
 // A complete grid; each row is the one above shifted by three, or by one at a box border:
 // 123456789 / 456789123 / 789123456 / 234567891 / ...
 inline std::string solutionLine(int shift = 0)
 {
-    return eachCell([shift](int k) { return '1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9; });
+    std::string line;
+    for (int k = 0; k < 81; ++k)
+        line += static_cast<char>('1' + (k / 9 * 3 + k / 27 + k % 9 + shift) % 9);
+    return line;
 }
 
 // Only cells 2, 41 and 80 are given, so every other cell can be typed into.
 inline std::string puzzleLine(int shift = 0)
 {
-    return eachCell([shift](int k) { return k == 1 || k == 40 || k == 79 ? solutionLine(shift)[k] : '0'; });
+    std::string line(81, '0');
+    for (int i : {1, 40, 79})
+        line[i] = solutionLine(shift)[i];
+    return line;
 }
 
 // s with the characters of the given cells (1..81) replaced by ch.
@@ -49,18 +42,35 @@ inline std::string with(std::string s, const std::vector<int>& cells, char ch)
 }
 // Backgrounds all white but the given cells; the looks of a puzzle line placed (see GameTest::board).
 inline std::string white(const std::vector<int>& at = {}, char ch = 'w') { return with(std::string(81, 'w'), at, ch); }
-inline std::string givens(const std::string& p)
+inline std::string givens(std::string p)
 {
-    return eachCell([&p](int k) { return p[k] > '0' ? 'g' : 'o'; });
+    for (char& c : p)
+        c = c > '0' ? 'g' : 'o';
+    return p;
 }
 // The board just after puzzle line p was placed on it.
 inline std::string placed(std::string p, std::string b = white()) { return p + "|" + p + "|" + b + "|" + givens(p); }
 
+// The permission bits of what path names.
+inline int mode(const fs::path& path) { return static_cast<int>(fs::status(path).permissions()); }
+
 // A box as the fake window system records it; the main window's boxes are titled "Cuadrix!".
-inline std::string box(const std::string& prompt, const std::string& buttons = "OK",
-                       const std::string& title = "Cuadrix!")
+inline std::string box(const std::string& prompt, const std::string& buttons = "OK", std::string title = "Cuadrix!")
 {
     return title + "|" + buttons + "|" + prompt + "\n";
+}
+
+// What f returns, run in a child process, so that a limit, a mount or a user it takes ends with it.
+inline std::string inChild(const std::function<std::string()>& f)
+{
+    char* said =
+        static_cast<char*>(::mmap(nullptr, 1 << 16, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    if (::fork() == 0)
+        ::_exit(static_cast<int>(f().copy(said, (1 << 16) - 1)) * 0);
+    ::wait(nullptr);
+    const std::string shown = said;
+    ::munmap(said, 1 << 16);
+    return shown;
 }
 
 // The game's file operations, of which one step can fail with error: 0 the write, 1 the flush, 2 the rename.
@@ -80,10 +90,11 @@ struct FailingOps : SystemFileOps {
 
 class GameTest : public ::testing::Test {
 protected:
-    support::ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ProgramFolder folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     FakeWindowSystem ws;
     FailingOps ops;
     Game game{ws, ops};
+    const fs::path partida = folder.game("partida.sdk");
 
     // Every test starts on a game just started, cell 1 focused as the window does it. The draw deals puzzle 1.
     void SetUp() override
@@ -103,10 +114,10 @@ protected:
         for (int n = 0; n < 6; ++n) {  // n / 2 the level, n % 2 the solutions
             const Level& level = levels()[n / 2];
             std::vector<std::string> lines{"Biblioteca"};
-            for (int k = 1; k <= 3; ++k)
+            for (int k = 0; k < 3; ++k)
                 lines.insert(lines.end(),
-                             {level.labelPrefix + std::string(" ") + std::to_string(k),
-                              (n % 2 ? solutionLine : puzzleLine)(n / 2 + (k - 1) * 3)});
+                             {level.labelPrefix + std::string(" ") + std::to_string(k + 1),
+                              (n % 2 ? solutionLine : puzzleLine)(n / 2 + k * 3)});
             writeFile(fileName(n % 2 ? level.solutionNom : level.libraryNom), lines);
         }
     }
@@ -114,9 +125,17 @@ protected:
     // game/<name> as CR LF lines; no lines: no file at all.
     void writeFile(const std::string& name, const std::vector<std::string>& lines)
     {
-        lines.empty() ? (void)fs::remove(folder.game(name))
-                      : (void)support::writeBytes(folder.game(name), support::crlf(lines));
+        lines.empty() ? (void)fs::remove(folder.game(name)) : (void)writeBytes(folder.game(name), crlf(lines));
     }
+    // The boxes a step of the game shows: a command, or what the window calls.
+    std::string shown(const std::function<void(Game&)>& step)
+    {
+        ws.asked.clear();
+        step(game);
+        return ws.asked;
+    }
+    // A box of the main window whose prompt names files with "@" for the program folder.
+    std::string said(const std::string& prompt) const { return box(inGame(prompt, folder.root)); }
 
     // The player clicks cell i, types a key there, and clicks cell then (0: stays in cell i).
     void type(int i, int key, int then = 0)
@@ -146,6 +165,5 @@ protected:
         }
         return part[0] + "|" + part[1] + "|" + part[2] + "|" + part[3];
     }
-    std::string digits() const { return board().substr(0, 81); }
     std::string backs() const { return board().substr(board().rfind('|') - 81, 81); }
 };

@@ -3,86 +3,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/logic/game_fixture.h"
 
-// The first cell listed is the one being typed, with the focus: the check commits it first.
+// The cell being typed (the check commits it first) and another cell, the digit in both, the answer to the question,
+// the cells marked, the status and what a screen reader hears of the cell typed. Cell 50 holds a mark left by an
+// earlier check, which stays unless the answer is No; a mark's words go with the focus.
 TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
 {
-    struct Case {
-        std::vector<std::pair<int, int>> typed;
-        Answer answer;
-        std::vector<int> marked;
-        std::string status;
-    };
     const std::string none = "Enhorabuena no tienes ningun error";
-    const std::string question = box("Cuidado tienes errores, ¿quieres dejar marcados los errores?", "Sí/No");
-    const Case cases[] = {
-        {{{1, 1}, {11, 5}, {81, 9}}, Answer::OK, {50}, none},
-        {{{30, 5}, {46, 5}}, Answer::Yes, {30, 46, 50}, "antes"},  // the box only, corner to corner
-        {{{9, 5}, {1, 5}}, Answer::Yes, {1, 9, 50}, "antes"},      // the row only
-        {{{81, 5}, {73, 5}}, Answer::Yes, {73, 81, 50}, "antes"},  // the row only, the last cell typed
-        {{{1, 5}, {73, 5}}, Answer::Yes, {1, 73, 50}, "antes"},    // the column only, the first cell typed
-        {{{3, 2}}, Answer::Yes, {3, 50}, "antes"},                 // the given "2" in cell 2 stays unmarked
-        {{{1, 5}, {11, 5}}, Answer::No, {}, "Vigila, contiene errores"},
-        {{{4, 3}, {1, 10}, {10, 10}}, Answer::OK, {50}, none},          // out of range: empty
-        {{{19, 5}, {29, 5}, {3, 6}, {13, 6}}, Answer::OK, {50}, none},  // boxes apart
+    const std::tuple<int, int, int, Answer, std::vector<int>, std::string, std::string> cases[] = {
+        {1, 81, 5, Answer::OK, {50}, none, ""},
+        {1, 11, 5, Answer::No, {}, "Vigila, contiene errores", ""},
+        {30, 46, 5, Answer::Yes, {30, 46, 50}, "antes", "Error: se repite en la caja"},  // corner to corner
+        {1, 73, 5, Answer::Yes, {1, 73, 50}, "antes", "Error: se repite en la columna"},
+        {3, 2, 2, Answer::Yes, {3, 50}, "antes", "Error: se repite en la fila y en la caja"},  // 2 is given: unmarked
+        {9, 1, 5, Answer::Yes, {1, 9, 50}, "antes", "Error: se repite en la fila"},
     };
-    for (const auto& [typed, answer, marked, status] : cases) {
+    for (const auto& [typed, other, d, answer, marked, status, words] : cases) {
         game.reiniciar_sudoku_Click();
-        game.cellFocusedByPlayer(typed[0].first);
-        ws.cells[50].back = fondoError;  // a mark left by an earlier check stays, unless answered No
-        for (auto [cell, d] : typed)
-            cell == typed[0].first ? paste(cell, std::to_string(d)) : digit(cell, d);
-        std::tie(ws.status, ws.answers, ws.asked) = std::tuple("antes", std::deque<Answer>{answer}, "");
-        game.check_Click();
-        EXPECT_EQ(ws.status + "|" + backs() + "|" + ws.asked,
-                  status + "|" + white(marked, 'e') + "|" + (answer == Answer::OK ? "" : question))
-            << typed[0].first;
+        game.cellFocusedByPlayer(typed);
+        ws.cells[50].back = fondoError;
+        paste(typed, std::to_string(d));
+        digit(other, d);
+        std::tie(ws.status, ws.answers) = std::tuple("antes", std::deque{answer});
+        EXPECT_EQ(shown(&Game::check_Click),
+                  answer == Answer::OK ? ""
+                                       : box("Cuidado tienes errores, ¿quieres dejar marcados los errores?", "Sí/No"));
+        EXPECT_EQ(backs(), white(marked, 'e')) << typed;
+        EXPECT_EQ(ws.status, status) << typed;
+        EXPECT_EQ(ws.cells[typed].description, words) << typed;
     }
+    game.cellFocusedByPlayer(1);
+    EXPECT_EQ(ws.cells[1].description, "");
 }
 
+// Solve reads the solution of the level played, not of the one ticked for the next game, and tells a screen reader
+// what it found.
 TEST_F(GameTest, SolveColoursRightAndCorrectedDigitsAndRestartPlacesThePuzzleItReads)
 {
     type(1, vk::Digit0 + 1);         // right
     type(3, vk::Digit0 + 9);         // wrong
-    type(5, 32, 6);                  // cleared
     ws.cells[41].back = fondoError;  // a mark left on a given cell by an earlier check
+    game.medio_Click();
     game.solucionar_sudoku_Click();
     const std::string corrected = with(with(std::string(81, 'e'), {2, 41, 80}, 'w'), {1}, 'c');
-    EXPECT_EQ(ws.status + board(),
-              "Sudoku Solucionado" + solutionLine() + "|" + solutionLine() + "|" + corrected + "|"
-                  + givens(puzzleLine()));
+    EXPECT_EQ(ws.status, "Sudoku Solucionado");
+    EXPECT_EQ(board(), solutionLine() + "|" + solutionLine() + "|" + corrected + "|" + givens(puzzleLine()));
+    EXPECT_EQ(ws.cells[1].description, "Tu cifra es correcta");
+    EXPECT_EQ(ws.cells[3].description, "Corregida: tenías un 9");
+    EXPECT_EQ(ws.cells[5].description, "Corregida: no tenías ninguna cifra");
 
     // The library may have changed since the puzzle was drawn: restart locks the given cells of
     // the line it reads, not those the board had.
     const std::string now = with(with(puzzleLine(3), {5}, '6'), {2}, '0');
     writeFile("facil.sdk", {"x", game.idSudoku, now});
     game.reiniciar_sudoku_Click();
-    EXPECT_EQ(ws.status + "|" + board(), "Vuelve a intentarlo|" + placed(now));
-}
-
-// A screen reader hears what each mark means for as long as the cell shows it: the tests that found the digit again,
-// or what solve found.
-TEST_F(GameTest, EachMarkCarriesItsWordsUntilItsColourGoes)
-{
-    const auto said = [this](const std::vector<int>& cells) {
-        std::string words;
-        for (int i : cells)
-            words += ws.cells[i].description + "|";
-        return words;
-    };
-    // 30 and 46 share only the box; 3 the row and box of the given 2; 81 all three with 9, 73 and 71.
-    for (auto [cell, d] : {std::pair{30, 5}, {46, 5}, {3, 2}, {9, 4}, {73, 4}, {71, 4}, {81, 4}})
-        digit(cell, d);
-    ws.answers = {Answer::Yes, Answer::No};
-    game.check_Click();
-    EXPECT_EQ(said({30, 3, 2, 81}),
-              "Error: se repite en la caja|Error: se repite en la fila y en la caja||"
-              "Error: se repite en la fila, en la columna y en la caja|");
-    game.cellFocusedByPlayer(30);
-    EXPECT_EQ(said({30}), "|");
-    game.check_Click();
-    EXPECT_EQ(said({81}), "|");
-    type(1, vk::Digit0 + 1);  // right
-    type(3, vk::Digit0 + 9);  // wrong
-    game.solucionar_sudoku_Click();
-    EXPECT_EQ(said({1, 3, 5, 2}), "Tu cifra es correcta|Corregida: tenías un 9|Corregida: no tenías ninguna cifra||");
+    EXPECT_EQ(ws.status, "Vuelve a intentarlo");
+    EXPECT_EQ(board(), placed(now));
 }
