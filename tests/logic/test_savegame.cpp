@@ -7,6 +7,7 @@
 
 #include <csignal>
 
+#include "app/files/reading.h"
 #include "tests/logic/game_fixture.h"
 
 // The save keeps the saved game's mode and changes no folder's; a file named like the game's temporaries but not made
@@ -204,4 +205,11 @@ TEST_F(GameTest, ALoadOfAFolderAFifoOrADeviceSaysWhyWithoutWaiting)
     }
     ::alarm(0);
     ::close(writer);
+}
+
+// A game started with no standard input gets descriptor 0 for the first file it opens; it is a file like any other.
+TEST_F(GameTest, AFileOpenedAsDescriptorZeroIsRead)
+{
+    ASSERT_EQ(::fcntl(0, F_GETFD), -1);
+    EXPECT_EQ(readDataFile(writeBytes(folder.root / "pagina.htm", "<p>")).bytes, "<p>");
 }
