@@ -11,6 +11,7 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
     const std::string none = "Enhorabuena no tienes ningun error";
     const std::tuple<int, int, int, Answer, std::vector<int>, std::string, std::string> cases[] = {
         {1, 81, 5, Answer::OK, {50}, none, ""},
+        {19, 29, 5, Answer::OK, {50}, none, ""},  // beside the box, in the next band: no clash
         {1, 11, 5, Answer::No, {}, "Vigila, contiene errores", ""},
         {30, 46, 5, Answer::Yes, {30, 46, 50}, "antes", "Error: se repite en la caja"},  // corner to corner
         {1, 73, 5, Answer::Yes, {1, 73, 50}, "antes", "Error: se repite en la columna"},
