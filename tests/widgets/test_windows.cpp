@@ -198,24 +198,24 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     EXPECT_EQ(toQColor(fondoCorrecto), QColor(192, 255, 192));
 }
 
-// What each window shows, as recorded in looks.txt: a change to a window's size, fonts, texts, pictures, menus or
-// toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
+// What each window shows, as recorded in looks.txt: a change to a window's size, layout, fonts, texts, pictures, menus
+// or toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
 TEST_F(WidgetTest, EachWindowLooksAsRecorded)
 {
     form->menuItem("acerca")->trigger();
     form->menuItem("reglas")->trigger();
     QString looks;
     QDebug out = QDebug(&looks).noquote();
-    // Each window's size and title, then each part that shows a text or a picture (a given cell's digit): its font,
-    // picture's size and text.
+    // Each window's size and title, then each part that shows a text or a picture (a given cell's digit): its place,
+    // font, picture's size and text.
     for (QWidget* window : QWidgetList{form.get(), form->aboutBox(), form->helpWindow(), form->splash()}) {
         out << window->objectName() << window->size() << window->windowTitle() << "\n";
         for (QWidget* w : window->findChildren<QWidget*>(QRegularExpression("^(?!qt_|Text1_(?!1$))."))) {
             const QSize picture = w->property("pixmap").value<QPixmap>().size();
             const QString text = w->property("text").toString();
             if (w->window() == window && (!picture.isEmpty() || !text.isEmpty()))
-                out << w->objectName() << w->font().family() << w->font().pointSize() << w->font().weight()
-                    << w->font().style() << picture << text << "\n";
+                out << w->objectName() << w->geometry() << w->font().family() << w->font().pointSize()
+                    << w->font().weight() << w->font().style() << picture << text << "\n";
         }
     }
     for (QAction* menu : form->menuBar()->actions())
