@@ -17,12 +17,13 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     writeBytes(folder.game("part~a1B2c3"), "x");
     fs::permissions(writeBytes(partida, ""), fs::perms(0640));
     const int modes[] = {mode(folder.root), mode(folder.root / "game")};
+    type(1, vk::Digit0 + 4);  // the first and last cells
     type(81, vk::Digit0 + 3);
     ws.cells[5].back = fondoError;
     digit(37, 10);         // out of range: saved as an empty cell
     game.dificil_Click();  // for the next game: the save keeps the level played
     game.guardar_sudoku_Click();
-    const std::string saved = with(puzzleLine(), {81}, '3');
+    const std::string saved = with(with(puzzleLine(), {1}, '4'), {81}, '3');
     EXPECT_EQ(readBytes(partida), crlf({"Facil 1", "f", saved}));
     EXPECT_EQ(ws.status, "Partida guardada");
     EXPECT_EQ(backs(), white());
@@ -33,6 +34,7 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     EXPECT_EQ(readBytes(folder.game("part~a1B2c3")), "x");
 
     type(1, vk::Digit0 + 6, 81);
+    type(81, vk::Digit0 + 7, 1);
     game.cargar_sudoku_Click();
     EXPECT_EQ(ws.status, "SuDoku Cargado");
     EXPECT_EQ(board(), saved + "|" + saved + "|" + white() + "|" + givens(puzzleLine()));
