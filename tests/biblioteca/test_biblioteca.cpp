@@ -39,6 +39,10 @@ struct Tool : ProgramFolder {
         return biblioteca::run(args, out, out, (installed ? shipped : game).parent_path().string());
     }
     static Lines lines(const fs::path& file) { return biblioteca::readTextFile(file).lines; }
+    static void edit(const fs::path& file, const char* from, const char* to)
+    {
+        writeBytes(file, std::regex_replace(readBytes(file), std::regex(from), to));
+    }
 };
 
 // A damage to one file's lines, or something hostile in its place; comprobar's line ("@": game/); a new game's box.
@@ -50,14 +54,22 @@ const std::tuple<void (*)(Lines&, const char*), const char*, const char*> damage
     // Rows and columns each hold every digit, but the first box repeats the 2.
     {[](auto& l, auto) { l[2] = "123456789234567891345678912456789123567891234678912345789123456891234567912345678"; },
      "@/sol_fac.sdk:3: la solución de «Facil 001» no es válida: el bloque 1 repite el 2", ""},
-    {[](auto& l, auto) { l.resize(3); }, "@/facil.sdk:0: tiene 1 sudokus; una partida nueva elige entre los 2 primeros",
-     "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
+    // A label as the header, an empty one, a row 9 that repeats a digit: each told in the order of the file.
+    {[](auto& l, auto) { l[0] = "Facil 001", l[1] = "", l[4][80] = l[4][79]; },
+     "@/sol_fac.sdk:1: la etiqueta «Facil 001» de facil.sdk es igual a la cabecera, y el juego tomaría la línea "
+     "siguiente como su solución\n@/sol_fac.sdk:2: etiqueta vacía\n@/sol_fac.sdk:2: la etiqueta «» no está en "
+     "facil.sdk\n@/sol_fac.sdk:5: la solución de «Facil 002» no es válida: la fila 9 repite el 7\n",
+     ""},
+    {[](auto& l, auto) { l.resize(3); },
+     "@/facil.sdk:0: tiene 1 sudokus; una partida nueva elige entre los 2 primeros\n@/sol_fac.sdk:4: la etiqueta "
+     "«Facil 002» no está en facil.sdk\n",
+     "Cuadrix!|OK|El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
     {[](auto&, auto p) { ::mkfifo(p, 0600); }, "@/facil.sdk:0: no es un fichero normal",
-     "No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
+     "Cuadrix!|OK|No se puede leer el fichero de sudokus @/facil.sdk: no es un fichero normal.\n"},
     {[](auto&, auto p) { fs::create_symlink(p, p); }, "@/facil.sdk:0: hay demasiados enlaces simbólicos",
-     "No se puede leer el fichero de sudokus @/facil.sdk: hay demasiados enlaces simbólicos en la ruta.\n"},
+     "Cuadrix!|OK|No se puede leer el fichero de sudokus @/facil.sdk: hay demasiados enlaces simbólicos en la ruta.\n"},
     {[](auto& l, auto) { l[1] = std::string(17 << 20, '1'); }, "@/facil.sdk:2: tiene una línea de más de 16 MB",
-     "El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
+     "Cuadrix!|OK|El fichero de sudokus @/facil.sdk está dañado o incompleto.\n"},
 };
 
 // Comprobar says where each damage is and what; a new game deals as ever or says why not; nothing hangs.
@@ -76,23 +88,26 @@ TEST(Biblioteca, ComprobarFindsEachDamageAtItsLine)
         FakeWindowSystem ws;
         ws.folder = t.root.string();
         Game(ws).nuevo_sudoku_Click();
-        EXPECT_EQ(ws.asked, (*box ? "Cuadrix!|OK|" : "") + inGame(box, t.game));
+        EXPECT_EQ(ws.asked, inGame(box, t.game));
     }
 }
 
-// Each line of an import file gets its verdict: a new puzzle written with '.' after a byte-order mark, a comment, one
-// the library has, a stray character.
+// Each line of an import file gets its verdict: a new puzzle («Facil 001» with rows 1, 2 exchanged) written with '.'
+// after a byte-order mark, numbered on from the highest label («Facil 001» renamed «Facil 099»), a comment, one the
+// library has.
 TEST(Biblioteca, ImportSaysWhatBecameOfEachLine)
 {
     Tool t;
-    const std::string p = Tool::lines(t.game / "facil.sdk")[2];
-    const std::string dotted = std::regex_replace(p.substr(9, 9) + p.substr(0, 9) + p.substr(18), std::regex("0"), ".");
-    writeBytes(t.root / "n.txt", crlf({"\xEF\xBB\xBF" + dotted, "# comentario", p, "1x" + p.substr(2)}));
+    for (const char* file : {"facil.sdk", "sol_fac.sdk"})
+        Tool::edit(t.game / file, "Facil 001", "Facil 099");
+    writeBytes(
+        t.root / "n.txt",
+        crlf({"\xEF\xBB\xBF.....5..129.41......4.2...........2...5.8749..42.5..6..........7...4951....6728..",
+              "# comentario", "290410000000005001004020000000000020005087490042050060000000000700049510000672800"}));
     EXPECT_EQ(t.run({"importar", (t.root / "n.txt").string(), "--dificultad=f"}), 1);
-    for (const char* said : {":1: añadido como «Facil 031» (qqwing lo califica EASY)\n",
-                             ":3: rechazado: ya está en la biblioteca (facil.sdk, «Facil 001»)\n",
-                             ":4: rechazado: carácter no válido en la posición 2",
-                             "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 2 rechazados.\n"})
+    for (const char* said : {":1: añadido como «Facil 100» (qqwing lo califica EASY)\n",
+                             ":3: rechazado: ya está en la biblioteca (facil.sdk, «Facil 099»)\n",
+                             "Importados 1 sudoku en facil.sdk y sol_fac.sdk; 1 rechazado.\n"})
         EXPECT_THAT(t.out.str(), HasSubstr(said));
     EXPECT_EQ(t.run({"comprobar"}), 0);
 }
@@ -111,23 +126,12 @@ TEST(Biblioteca, GenerarMakesTheShippedLibrariesAgainAndRefusesBadOptions)
         EXPECT_EQ(readBytes(t.root / entry.path().filename()), readBytes(entry.path())) << entry.path();
     const char* const bad[][3] = {
         {"f", "0", "cuadrix-biblioteca: --cantidad debe ser un número entero entre 1 y 10000, no \"0\"\n"},
-        {"f", "-1", "cuadrix-biblioteca: --cantidad debe ser un número entero entre 1 y 10000, no \"-1\"\n"},
         {"f", "x", "cuadrix-biblioteca: --cantidad debe ser un número entero entre 1 y 10000, no \"x\"\n"},
         {"F", "1", "cuadrix-biblioteca: dificultad no válida: \"F\" (use f, m o d)\n"}};
     for (const auto& [level, count, said] : bad) {
         EXPECT_EQ(t.run({"generar", "--dificultad", level, "--cantidad", count}), 2) << said;
         EXPECT_THAT(t.out.str(), testing::StartsWith(said));
     }
-}
-
-// renovar moves the puzzles new games deal to the end and loses none.
-TEST(Biblioteca, RenovarMovesTheDealtPuzzlesLast)
-{
-    Tool t;
-    EXPECT_EQ(t.run({"renovar", "--dificultad=f"}), 0);
-    EXPECT_EQ(t.out.str(), "Pasan al final de facil.sdk: «Facil 001» «Facil 002».\n");
-    EXPECT_EQ(Tool::lines(t.game / "facil.sdk")[1], "Facil 003");
-    EXPECT_EQ(t.run({"comprobar"}), 0);
 }
 
 // A change cut short, as its marker records it and the easy files show it: comprobar waits while a run holds the
@@ -140,22 +144,24 @@ TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
     enum Marker { Left, Link, Held, Busy };
     const Lines l = Tool::lines(CUADRIX_SHIPPED_GAME "/facil.sdk"),
                 s = Tool::lines(CUADRIX_SHIPPED_GAME "/sol_fac.sdk");
-    const auto with = [](Lines f, const std::string& p) {
-        f.insert(f.end(), {"Facil 031", p.substr(9, 9) + p.substr(0, 9) + p.substr(18)});
+    const auto with = [](Lines f, const char* p) {
+        f.insert(f.end(), {"Facil 031", p});
         return f;
     };
     const auto without = [](Lines f) {  // «Facil 001» taken out
         f.erase(f.begin() + 1, f.begin() + 3);
         return f;
     };
-    const Lines s1 = with(s, s[2]), none;
+    const char* const s31 = "683795241297418356514326987378964125165287493942153768829531674736849512451672839";
+    const Lines s1 = with(s, s31), none;
     const std::string added = "cuadrix-biblioteca: cambio en curso\r\nsudokus añadidos\r\nFacil 031\r\n";
     const std::tuple<Marker, std::string, Lines, Lines, Lines, int, const char*> rows[] = {
         {Left, "", l, s1, s1, 1, "@/sol_fac.sdk:62: la etiqueta «Facil 031» no está en facil.sdk"},
         {Left, added, l, s1, s, 0, "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031», que dejó"},
-        {Left, added, with(l, l[2]), s1, s1, 0, "ningún problema"},
+        {Left, added, with(l, "000005001290410000004020000000000020005087490042050060000000000700049510000672800"), s1,
+         s1, 0, "ningún problema"},
         {Left, added, none, s1, s1, 1, "interrumpido que anota @/facil.sdk.cambio: no se puede leer @/facil.sdk"},
-        {Left, "cuadrix-biblioteca: cambio en curso\r\nnivel nuevo\r\nFacil 031\r\n", none, with({s[0]}, s[2]), none, 1,
+        {Left, "cuadrix-biblioteca: cambio en curso\r\nnivel nuevo\r\nFacil 031\r\n", none, with({s[0]}, s31), none, 1,
          "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 031»"},
         {Left, "cuadrix-biblioteca: cambio en curso\r\nsudokus repartidos quitados\r\nFacil 001\r\n", without(l), s,
          without(s), 0, "quitadas de @/sol_fac.sdk las soluciones sin sudoku «Facil 001»"},
@@ -178,9 +184,8 @@ TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
         const int holder = marker >= Held ? ::open(change.c_str(), O_RDONLY) : -1;
         ::flock(holder, LOCK_EX);
         std::thread release([holder, marker = marker] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(marker == Held ? 300 : 0));
             if (marker == Held)
-                ::close(holder);
+                std::this_thread::sleep_for(std::chrono::milliseconds(300)), ::close(holder);
         });
         EXPECT_EQ(t.run({"comprobar"}), exit) << said;
         release.join();
@@ -191,36 +196,43 @@ TEST(Biblioteca, ARepairUndoesWhatTheMarkerProvesAndNothingElse)
     }
 }
 
-// A refresh of the player's own easy level (none at all when total is 0), labelled n + 1 to total then 1 to n, these
-// n dealt before, a game saved on «Facil 001»: what it says of the level, a label of the library, the last one dealt.
+// A refresh of the player's own easy level (none at all when total is 0), labelled n + 1 to total then 1 to n (one
+// more when total is odd: the shipped «Facil 001» is new to it), these n dealt before, a game saved on «Facil 001»,
+// the shipped «Facil 002» without its solution: what it says of the level, a label of the library, the last one dealt.
 TEST(Biblioteca, ARefreshDealsNeverDealtPuzzlesAndKeepsTheLibraryBounded)
 {
     const auto label = [](int n) { return "Facil " + std::to_string(1000 + n).substr(1); };
     const std::tuple<int, int, const char*, std::size_t, const char*, const char*> rows[] = {
-        {0, 0, "2 sudokus repartidos al final; 30 del juego.", 1, "Facil 003", "Facil 002"},  // copied from the shipped
-        {30, 2, "2 sudokus repartidos al final.", 1, "Facil 005", "Facil 004"},
-        {29, 0, "2 sudokus repartidos al final; 1 del juego.", 55, "Facil 030", "Facil 002"},  // a new shipped puzzle
-        {30, 25, "2 sudokus repartidos al final; 10 generados.", 7, "Facil 20..-..-.. 001", "Facil 027"},
-        {30, 24, "2 sudokus repartidos al final.", 9, "Facil 001", "Facil 026"},
-        {303, 296, "2 sudokus repartidos al final; 3 quitados.", 11, "Facil 001", "Facil 298"},  // the saved game's
+        {0, 0, "Refrescado facil.sdk: 2 sudokus repartidos al final; 29 del juego.\n", 1, "Facil 004",
+         "Facil 003"},  // copied from the shipped
+        {30, 2, "Refrescado facil.sdk: 2 sudokus repartidos al final.\n", 1, "Facil 005", "Facil 004"},
+        {29, 0, "Refrescado facil.sdk: 2 sudokus repartidos al final; 1 del juego.\n", 55, "Facil 001",
+         "Facil 003"},  // a new shipped puzzle
+        {30, 25, "Refrescado facil.sdk: 2 sudokus repartidos al final; 10 generados.\n", 7, "Facil 20..-..-.. 001",
+         "Facil 027"},
+        {30, 24, "Refrescado facil.sdk: 2 sudokus repartidos al final.\n", 9, "Facil 001", "Facil 026"},
+        {304, 297, "Refrescado facil.sdk: 2 sudokus repartidos al final; 4 quitados.\n", 11, "Facil 001",
+         "Facil 299"},  // the saved game's
     };
     for (const auto& [total, n, said, index, at, dealt] : rows) {
         Tool t;
-        const std::string grid = Tool::lines(t.game / "sol_fac.sdk")[2];  // for every puzzle and solution
         Lines lib = {"x"}, marks = {"x"};
         for (int k = 0; k < total; ++k) {
-            lib.insert(lib.end(), {label((k + n) % total + 1), grid});
+            lib.insert(lib.end(),
+                       {label((k + n) % total + 1 + total % 2),
+                        "297418356683795241514326987378964125165287493942153768829531674736849512451672839"});
             if (k < n)
                 marks.push_back(label(k + 1));
         }
         fs::create_directories(t.mine);
+        Tool::edit(t.shipped / "sol_fac.sdk", "Facil 002", "x");  // a shipped puzzle without its solution
         writeBytes(t.mine.parent_path() / "partida.sdk", "Facil 001\r\n");
         for (const auto& [file, content] :
              {std::pair{"facil.sdk", lib}, {"sol_fac.sdk", lib}, {"facil.sdk.repartidos", marks}})
             if (total > 0)
                 writeBytes(t.mine / file, crlf(content));
         EXPECT_EQ(t.run({"refrescar"}, true), 0);
-        EXPECT_THAT(t.out.str(), HasSubstr(std::string("Refrescado facil.sdk: ") + said + "\n"));
+        EXPECT_THAT(t.out.str(), HasSubstr(said));
         EXPECT_THAT(Tool::lines(t.mine / "facil.sdk").at(index), testing::MatchesRegex(at)) << said;
         EXPECT_EQ(Tool::lines(t.mine / "facil.sdk.repartidos").back(), dealt) << said;
     }
