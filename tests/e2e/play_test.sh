@@ -59,7 +59,7 @@ rm "$saved"
 key ctrl+g
 check "the second start loads the game the first saved" wait_for 3 cmp -s "$work/first" "$saved"
 key ctrl+o
-check "a screen reader hears solve's status text" wait_for 5 grep -qx "Sudoku Solucionado" "$work/told"
+check "a screen reader hears solve's status text" wait_for 15 grep -qx "Sudoku Solucionado" "$work/told"
 
 xdotool windowmove --sync "$board" 100 50
 key F1
