@@ -201,6 +201,34 @@ TEST_F(WidgetTest, ColouredTextsSurviveADarkPalette)
     EXPECT_EQ(toQColor(fondoCorrecto), QColor(192, 255, 192));
 }
 
+// A cell's background and frame are drawn once for each look and copied after: every look, the first time and from
+// then on, is the one the application's style draws itself.
+TEST_F(WidgetTest, EachLookOfACellIsTheOneTheStyleDraws)
+{
+    // Cell i as the board shows it, and as the application's style draws it.
+    const auto looks = [this](int i) {
+        TextCell* cell = form->Text1(i);
+        QStyle* cells = cell->style();
+        const QImage shown = cell->grab().toImage();
+        cell->setStyle(QApplication::style());
+        const QImage drawn = cell->grab().toImage();
+        cell->setStyle(cells);
+        return std::pair(shown, drawn);
+    };
+    const auto [first, firstDrawn] = looks(open);
+    EXPECT_EQ(first, firstDrawn);
+    const auto [again, againDrawn] = looks(below);  // the same look
+    EXPECT_EQ(again, againDrawn);
+    click(below);
+    const auto [focused, focusedDrawn] = looks(below);
+    EXPECT_EQ(focused, focusedDrawn);
+    const QPoint leftEdge(0, first.height() / 2);
+    EXPECT_NE(focused.pixel(leftEdge), first.pixel(leftEdge));  // the focus frame
+    form->setCellBackColor(open, fondoFoco);                    // the focused cell's colours, without the focus
+    const auto [unfocused, unfocusedDrawn] = looks(open);
+    EXPECT_EQ(unfocused, unfocusedDrawn);
+}
+
 // What each window shows, as recorded in looks.txt: a change to a window's size, layout, fonts, texts, pictures, menus
 // or toolbar shows as a difference to look at, and is recorded again (CUADRIX_RECORD_LOOKS=1) when it was meant.
 TEST_F(WidgetTest, EachWindowLooksAsRecorded)
