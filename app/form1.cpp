@@ -233,21 +233,16 @@ void Form1::buildToolbar(QWidget* clientArea)
     }
 }
 
-// The cells lie on a layer the size of the client area, under the toolbar and the status line. The layer carries the
-// cells' font, so each cell is made with it: a font set on a cell afterwards would lay its text out a second time.
 void Form1::buildBoard(QWidget* clientArea)
 {
     QFont font("MS Sans Serif", 24, QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
-    auto* board = new QWidget(clientArea);
-    board->setGeometry(clientArea->rect());
-    board->setFont(font);
-    board->lower();
-    auto* cellStyle = new CellStyle(board);
+    auto* cellStyle = new CellStyle(clientArea);
 
     for (int i = 1; i <= 81; ++i) {
-        auto* cell = new TextCell(i, board);
+        auto* cell = new TextCell(i, clientArea);
         cell->setObjectName(QString("Text1_%1").arg(i));
+        cell->setFont(font);
         cell->setStyle(cellStyle);
         cell->setGeometry(px(boardLeft + cellOffset(columnOf(i))), px(boardTop + cellOffset(rowOf(i))), px(cellSize),
                           px(cellSize));
