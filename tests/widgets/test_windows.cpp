@@ -223,7 +223,7 @@ TEST_F(WidgetTest, EachLookOfACellIsTheOneTheStyleDraws)
     const auto [focused, focusedDrawn] = looks(below);
     EXPECT_EQ(focused, focusedDrawn);
     const QPoint leftEdge(0, first.height() / 2);
-    EXPECT_NE(focused.pixel(leftEdge), first.pixel(leftEdge));  // the focus frame
+    EXPECT_NE(focused.pixel(leftEdge), first.pixel(leftEdge));  // Fusion's focus frame
     form->setCellBackColor(open, fondoFoco);                    // the focused cell's colours, without the focus
     const auto [unfocused, unfocusedDrawn] = looks(open);
     EXPECT_EQ(unfocused, unfocusedDrawn);
