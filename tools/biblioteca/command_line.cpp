@@ -1,5 +1,5 @@
-// The cuadrix-biblioteca command line: the usage, the options, the folder it works on, and the commands comprobar,
-// importar, generar, renovar and refrescar.
+// The cuadrix-biblioteca command line: the usage, and the commands comprobar, importar, generar, renovar and
+// refrescar.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/biblioteca/command_line.h"
@@ -21,6 +21,7 @@
 #include "tools/biblioteca/checking.h"
 #include "tools/biblioteca/refreshing.h"
 #include "tools/biblioteca/solver.h"
+#include "tools/biblioteca/work_folder.h"
 
 namespace biblioteca {
 
@@ -56,132 +57,6 @@ Códigos de salida: 0 todo correcto, 1 se encontraron problemas, 2 error de uso.
 )";
 
 namespace {
-
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-};
-
-// Splits "--name value" and "--name=value" options from the positional arguments: only the named options are allowed,
-// and `count` positional arguments (up to `most`, when more), `what` when one is missing.
-Arguments parse(const std::vector<std::string>& args, const std::set<std::string>& allowed, std::size_t count,
-                const char* what, std::size_t most = 0)
-{
-    Arguments parsed;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.rfind("--", 0) != 0) {
-            parsed.positional.push_back(a);
-            continue;
-        }
-        const auto eq = a.find('=');
-        const std::string name = a.substr(0, eq);
-        if (!allowed.count(name))
-            throw UsageError{"opción desconocida para " + args[0] + ": " + name};
-        if (eq == std::string::npos && i + 1 == args.size())
-            throw UsageError{"falta el valor de " + name};
-        const std::string value = eq == std::string::npos ? args[++i] : a.substr(eq + 1);
-        if (!parsed.options.emplace(name, value).second)
-            throw UsageError{name + " aparece dos veces"};
-    }
-    if (parsed.positional.size() < count)
-        throw UsageError{std::string("falta ") + what};
-    if (parsed.positional.size() > std::max(count, most))
-        throw UsageError{"sobra el argumento \"" + parsed.positional[std::max(count, most)] + "\""};
-    return parsed;
-}
-
-const Level& levelOption(const Arguments& a)
-{
-    const auto it = a.options.find("--dificultad");
-    if (it == a.options.end())
-        throw UsageError{"falta --dificultad f|m|d"};
-    if (it->second != levelOf(it->second).code)
-        throw UsageError{"dificultad no válida: \"" + it->second + "\" (use f, m o d)"};
-    return levelOf(it->second);
-}
-
-// A whole decimal number in [lo, hi].
-unsigned long numberOption(const Arguments& a, const std::string& name, unsigned long lo, unsigned long hi)
-{
-    const std::string& text = a.options.at(name);
-    const bool digits = !text.empty() && text.size() <= 10 && text.find_first_not_of("0123456789") == std::string::npos;
-    const unsigned long value = digits ? std::stoul(text) : 0;
-    if (!digits || value < lo || value > hi)
-        throw UsageError{name + " debe ser un número entero entre " + std::to_string(lo) + " y " + std::to_string(hi)
-                         + ", no \"" + text + "\""};
-    return value;
-}
-
-const fs::path& requireFolder(const fs::path& folder)
-{
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        throw UsageError{folder.string()
-                         + (ec && ec.value() != ENOENT ? ": " + fileErrorText(ec.value()) : " no es una carpeta")};
-    return folder;
-}
-
-// A command's reason to stop that is no usage error: said as it is, exit code 1.
-struct Refusal : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Where a command works: the game folder given or this player's, the shipped one of this install, and the saved games
-// whose puzzles stay.
-struct Where {
-    fs::path game, shipped;
-    bool own = false;                  // the player's own folder, made from the shipped one when needed
-    std::vector<fs::path> savedGames;  // partida.sdk files
-};
-
-// Whether a folder is, or is in, the shared data of a system-wide install, which only the package changes.
-bool inSharedData(const fs::path& folder)
-{
-    std::error_code ec;
-    return (fs::weakly_canonical(folder, ec).string() + "/").find(sharedDataTail + "/") != std::string::npos;
-}
-
-// The folder a command works on: --carpeta's or this player's. A change is refused in the shared data, and in a
-// player's own folder that is not the player's.
-Where workFolder(const Arguments& a, const std::string& dataFolder, bool changes)
-{
-    const auto it = a.options.find("--carpeta");
-    if (dataFolder.empty() && it == a.options.end())
-        throw UsageError{"no se sabe en qué carpeta está este programa: indique --carpeta"};
-    const PlayerFolder player = playerFolder(dataFolder);
-    const fs::path mine = dataPath(player.path, "\\game");
-    Where where{it != a.options.end() ? fs::path(it->second) : mine,
-                dataPath(dataFolder, "\\game"),
-                it == a.options.end() && player.own,
-                {dataPath(ownFolder(), ownPartidaNom), dataPath(dataFolder, partidaNom)}};
-    where.savedGames.push_back(where.game / "partida.sdk");
-    if (changes && inSharedData(where.game))
-        throw Refusal{"los sudokus de " + where.game.string()
-                      + " son los que instaló el paquete, y no se cambian; los suyos están en " + mine.string()
-                      + ", donde trabaja cuadrix-biblioteca sin --carpeta"};
-    std::string cause = where.own ? readyOwnFolder(player.path) : "";
-    if (cause.empty() && where.own)
-        cause = readyOwnFolder(where.game.string());
-    if (!cause.empty())
-        throw Refusal{"no se pueden usar los sudokus de " + where.game.string() + ": " + cause};
-    requireFolder(where.game);
-    return where;
-}
-
-// Holds the level, once it is made from the shipped one in the player's own folder (what was copied added to done);
-// returns why it could not be, or "".
-std::string hold(const Where& where, const Level& level, std::ostream& out, std::unique_ptr<LevelHold>& held,
-                 Refreshed* done = nullptr)
-{
-    held = std::make_unique<LevelHold>(where.game, level, out, where.own);
-    Refreshed ignored;
-    return *held && where.own ? startFromShipped(*held, where.shipped, done ? *done : ignored) : held->why();
-}
 
 // Says why a command could not go on, when there is a reason; true when there is none.
 bool fine(std::ostream& err, const std::string& why)
