@@ -18,6 +18,7 @@ public:
     explicit CellStyle(QObject* owner);
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    std::size_t looksKept() const { return looks_.size(); }
 
 private:
     // Everything the style may draw a panel from.

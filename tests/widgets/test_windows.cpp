@@ -6,6 +6,7 @@
 
 #include "app/form4.h"
 #include "app/window_look.h"
+#include "board/cell_style.h"
 #include "tests/support.h"
 #include "tests/widgets/widget_fixture.h"
 
@@ -215,6 +216,8 @@ TEST_F(WidgetTest, EachLookOfACellIsTheOneTheStyleDraws)
         cell->setStyle(cells);
         return std::pair(shown, drawn);
     };
+    const auto* style = dynamic_cast<const CellStyle*>(form->Text1(open)->style());
+    EXPECT_LE(style->looksKept(), 4u);  // the whole board from a handful of pictures
     const auto [first, firstDrawn] = looks(open);
     EXPECT_EQ(first, firstDrawn);
     const auto [again, againDrawn] = looks(below);  // the same look
@@ -227,6 +230,11 @@ TEST_F(WidgetTest, EachLookOfACellIsTheOneTheStyleDraws)
     form->setCellBackColor(open, fondoFoco);                    // the focused cell's colours, without the focus
     const auto [unfocused, unfocusedDrawn] = looks(open);
     EXPECT_EQ(unfocused, unfocusedDrawn);
+    for (Colour shade = 0; shade < 70; ++shade) {  // more looks than are kept
+        form->setCellBackColor(open, shade);
+        form->Text1(open)->grab();
+    }
+    EXPECT_LE(style->looksKept(), 64u);
 }
 
 // What each window shows, as recorded in looks.txt: a change to a window's size, layout, fonts, texts, pictures, menus
