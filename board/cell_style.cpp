@@ -34,7 +34,8 @@ CellStyle::Look CellStyle::lookOf(const QStyleOptionFrame& panel, qreal ratio)
     return look;
 }
 
-// The panel as the style draws it, at the top left of a transparent picture of its size.
+// The panel as the style draws it, at the top left of a transparent picture of its size; without the widget, so that
+// nothing but the look decides it.
 QPixmap CellStyle::drawn(const QStyleOptionFrame& panel, qreal ratio) const
 {
     QPixmap picture(panel.rect.size() * ratio);

@@ -217,6 +217,7 @@ TEST_F(WidgetTest, EachLookOfACellIsTheOneTheStyleDraws)
         return std::pair(shown, drawn);
     };
     const auto* style = dynamic_cast<const CellStyle*>(form->Text1(open)->style());
+    ASSERT_TRUE(style);
     EXPECT_LE(style->looksKept(), 4u);  // the whole board from a handful of pictures
     const auto [first, firstDrawn] = looks(open);
     EXPECT_EQ(first, firstDrawn);
