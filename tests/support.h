@@ -7,7 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace support {
 
@@ -48,9 +52,12 @@ struct ProgramFolder {
         fs::remove_all(root);
         fs::create_directories(root / "game");
     }
-    ~ProgramFolder() { fs::remove_all(root, ignored); }
+    ~ProgramFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
     ProgramFolder(const ProgramFolder&) = delete;  // a copy's end would remove the folder under the other
-    std::error_code ignored;
     fs::path game(const std::string& file) const { return root / "game" / file; }
 };
 

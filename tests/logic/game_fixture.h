@@ -65,8 +65,10 @@ inline std::string inChild(const std::function<std::string()>& f)
 {
     char* said =
         static_cast<char*>(::mmap(nullptr, 1 << 16, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
-    if (::fork() == 0)
-        ::_exit(static_cast<int>(f().copy(said, (1 << 16) - 1)) * 0);
+    if (::fork() == 0) {
+        f().copy(said, (1 << 16) - 1);
+        ::_exit(0);
+    }
     ::wait(nullptr);
     const std::string shown = said;
     ::munmap(said, 1 << 16);
