@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start-up of the game side by side with two floors, in one Xvfb, alternating, after one start of
+# Start-up of the game side by side with two floors, in one Xvfb, in turn, after one start of
 # each that is not counted: "bare", a bare Qt window of the game's size (the floor program's bare
 # mode), and "board", the floor of bench/startup.sh (menu bar, toolbar, status bar, 81 line edits).
 # Measured: the time from exec until the X server maps the window and until its first paint, and
@@ -64,11 +64,19 @@ run_once() {
     echo "$line" >>"$work/$out"
 }
 
-for ((k = 0; k <= runs; k++)); do
-    ((k == 0)) && sink=warm || sink=""
-    run_once 'Cuadrix!' "${sink:-game}" "$program"
-    run_once 'Floor' "${sink:-bare}" "$floor" bare
-    run_once 'Floor' "${sink:-board}" "$floor"
+# One start of each: game, bare floor or board floor.
+start_of() {
+    case $1 in
+        0) run_once 'Cuadrix!' "${2:-game}" "$program" ;;
+        1) run_once 'Floor' "${2:-bare}" "$floor" bare ;;
+        2) run_once 'Floor' "${2:-board}" "$floor" ;;
+    esac
+}
+for who in 0 1 2; do start_of "$who" warm; done
+# Each round starts the three in another order, so that each takes every place in a round in turn and
+# none is always the first after a pause.
+for ((k = 0; k < runs; k++)); do
+    for j in 0 1 2; do start_of $(((j + k) % 3)); done
 done
 for ((k = 1; k <= runs; k++)); do HELP=1 run_once 'Cuadrix!' help "$program"; done
 
@@ -79,7 +87,7 @@ ms() { median "$1" "$2" | awk '{print $1 / 100}'; }
 mb() { median "$1" "$2" | awk '{print $1 / 1024}'; }
 echo "program: $program"
 echo "floors: $floor bare (a bare Qt window), $floor (the board floor of bench/startup.sh)"
-echo "runs: $runs each, alternating, one Xvfb; times in ms from exec, peak RSS in MB (medians)"
+echo "runs: $runs each, in turn, the order rotated each round, one Xvfb; times in ms from exec, peak RSS in MB (medians)"
 printf '%-8s %8s %8s %12s %16s\n' "" mapped painted "RSS at 1 s" "help and About"
 printf '%-8s %8.1f %8.1f %12.1f %16.1f\n' game "$(ms "$work/game" 1)" "$(ms "$work/game" 2)" \
     "$(mb "$work/game" 3)" "$(mb "$work/help" 1)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up of the game against the floor (a bare main window of the same make-up), in one
-# Xvfb, alternating, RUNS times each: the time from exec until the X server maps the main
+# Xvfb, in turn, RUNS times each: the time from exec until the X server maps the main
 # window, until the first paint of the board (the CUADRIX_TRACE line), and the peak RSS.
 # Usage: bench/startup.sh BUILD-FOLDER [RUNS]      (PROGRAM=... overrides BUILD-FOLDER/cuadrix; BASELINE=... adds
 # another build of the game, started in turn with the two, for a side-by-side comparison)
@@ -48,17 +48,23 @@ run_once() {
 }
 
 : >"$work/game" ; : >"$work/floor" ; : >"$work/baseline"
-for ((k = 1; k <= runs; k++)); do
-    run_once "$program" 'Cuadrix!' "$work/game"
-    [ -z "$baseline" ] || run_once "$baseline" 'Cuadrix!' "$work/baseline"
-    run_once "$floor" 'Floor' "$work/floor"
+# Each round starts the programs in another order, so that each takes every place in a round in turn
+# and none is always the first after a pause.
+starts=("$program|Cuadrix!|game")
+[ -z "$baseline" ] || starts+=("$baseline|Cuadrix!|baseline")
+starts+=("$floor|Floor|floor")
+for ((k = 0; k < runs; k++)); do
+    for ((j = 0; j < ${#starts[@]}; j++)); do
+        IFS='|' read -r prog title who <<<"${starts[(j + k) % ${#starts[@]}]}"
+        run_once "$prog" "$title" "$work/$who"
+    done
 done
 
 median() {  # column of a results file
     awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
 echo "program: $program${baseline:+, baseline: $baseline}"
-echo "runs: $runs each, alternating, one Xvfb; times in ms from exec, RSS in MB (medians)"
+echo "runs: $runs each, in turn, the order rotated each round, one Xvfb; times in ms from exec, RSS in MB (medians)"
 printf '%-10s %10s %10s %10s\n' "" mapped painted peak-RSS
 for who in game ${baseline:+baseline} floor; do
     printf '%-10s %10.1f %10.1f %10.1f\n' "$who" "$(median "$work/$who" 1 | awk '{print $1 / 100}')" \
