@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the game into a folder whose name has a space, an accent, a '#', a '%', a '$', a '"' and a '`' and checks
-# the installed files (install_check.sh); then, under Xvfb and openbox, starts it twice from its launcher and plays it
+# the installed files (install_check.sh); then, under Xvfb and openbox, starts it from its launcher, which it must
+# answer (the startup notification ended, the window of the launcher's class), and again as a command, and plays it
 # with xdotool: the two starts deal different puzzles, the first one's exit question saves the game that the second
-# one loads, F1 opens the help window beside the board, and a screen reader hears the status line over AT-SPI.
+# one loads, a screen reader hears the status line over AT-SPI, F1 opens the help window beside the board, the About
+# box stays out of the taskbar, and the second exit question saves the solved game and ends with 0.
 # Usage: play_test.sh BUILD-FOLDER
 # SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -35,20 +37,28 @@ wait_for 5 grep -q ready "$work/told"
 windows() { xdotool search --onlyvisible --name '^Cuadrix!$'; }
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 label() { wait_for 5 test -s "$1" && head -n1 "$1" | tr -d '\r'; }
-# Starts the game from its launcher; once the splash has gone, the board has the keyboard.
+# Starts the game with the command given; once the splash has gone, the board has the keyboard.
 start() {
-    gio launch "$prefix/share/applications/es.cuadrix.Cuadrix.desktop"
+    "$@" &
+    game=$!
     wait_for 8 eval '[ "$(windows | wc -l)" = 1 ]' && board=$(windows) && xdotool windowactivate --sync "$board"
 }
 
-check "the launcher starts the game" start
+# The launcher says StartupNotify=true: the game ends the notification with a message to the root window.
+xev -root -event property >"$work/root" 2>&1 & pids+=($!)
+wait_for 5 eval 'xprop -root -f CUADRIX_E2E 8s -set CUADRIX_E2E 1 && grep -q CUADRIX_E2E "$work/root"'
+launcher=$prefix/share/applications/es.cuadrix.Cuadrix.desktop
+check "the launcher starts the game" start env DESKTOP_STARTUP_ID=cuadrix-e2e_TIME0 gio launch "$launcher"
+check "the game ends the startup notification" grep -q _NET_STARTUP_INFO_BEGIN "$work/root"
+wm_class=$(xprop -id "$board" WM_CLASS)  # WM_CLASS(STRING) = "instance", "class"
+check "the window's class is the launcher's" test "${wm_class##*, }" = "\"$(sed -n 's/^StartupWMClass=//p' "$launcher")\""
 wrapper=$(ps -o ppid= -p "$(xdotool getwindowpid "$board")")
 # Ctrl+S and Enter (Yes): the game is saved, the program ends, and so does what started it, having dealt new puzzles.
 key ctrl+s Return
 check "the exit question ends the game and what started it" wait_for 10 eval '! kill -0 $wrapper 2>/dev/null'
 first=$(label "$saved") && mv "$saved" "$work/first"
 
-check "the launcher starts the game again" start
+check "the game starts again" start "$prefix/cuadrix"
 key ctrl+g
 second=$(label "$saved")
 check "the second start deals neither puzzle the first could ($first, $second)" \
@@ -68,5 +78,16 @@ beside() {  # the help window level with the board, just right of it
     eval "$(xdotool getwindowgeometry --shell "$(windows | grep -vx "$board")")" && ((Y == top && X >= right && X < right + 10))
 }
 check "F1 opens the help window beside the board" wait_for 5 beside
+
+xdotool windowactivate --sync "$board"
+key alt+y a
+check "the About box is out of the taskbar" eval 'xprop -id "$(xdotool search --onlyvisible --name "^Acerca de")" \
+    _NET_WM_STATE | grep -q SKIP_TASKBAR'
+xdotool windowactivate --sync "$board"
+key ctrl+s Return
+wait_for 10 eval '! kill -0 $game 2>/dev/null'
+wait "$game"
+check "the exit question's Yes ends the game with 0" test $? = 0
+check "the exit saved the solved game" eval 'sed -n 3p "$saved" | tr -d "\r" | grep -qxE "[1-9]{81}"'
 
 ((failures == 0))

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <functional>
 #include <sys/mman.h>
 #include <sys/wait.h>
 
@@ -69,8 +71,9 @@ inline std::string inChild(const std::function<std::string()>& f)
         f().copy(said, (1 << 16) - 1);
         ::_exit(0);
     }
-    ::wait(nullptr);
-    const std::string shown = said;
+    int status = 0;
+    ::wait(&status);
+    const std::string shown = WIFEXITED(status) && WEXITSTATUS(status) == 0 ? said : "the child did not end well";
     ::munmap(said, 1 << 16);
     return shown;
 }

@@ -27,8 +27,9 @@ TEST_F(GameTest, EachAnswerToTheExitQuestion)
                   box("Desea guardar la partida?", "Sí/No/Cancelar") + after);
         const bool stays = answer == Answer::Cancel || error;
         EXPECT_EQ(cancel, stays) << cell;
-        EXPECT_EQ(std::exchange(ws.ended, false), !stays) << cell;
-        const std::string bytes = readBytes(folder.game("partida.sdk"));
+        EXPECT_EQ(ws.ended, !stays) << cell;
+        ws.ended = false;
+        const std::string bytes = readBytes(partida);
         EXPECT_EQ(bytes.size() > 9 ? bytes[bytes.size() - 84 + cell] : 0, saved) << cell;
     }
 }

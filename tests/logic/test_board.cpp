@@ -8,8 +8,9 @@
 TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACellRefused)
 {
     const std::tuple<int, int, int, const char*> moves[] = {
-        {1, vk::Left, 9, "6"},   {9, vk::Right, 1, "6"},  {9, vk::Up, 81, "6"},     {10, vk::Up, 1, "6"},
-        {72, vk::Down, 81, "6"}, {41, vk::Down, 50, "9"}, {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}};
+        {1, vk::Left, 9, "6"},   {9, vk::Right, 1, "6"},   {9, vk::Up, 81, "6"},
+        {10, vk::Up, 1, "6"},    {72, vk::Down, 81, "6"},  {81, vk::Down, 9, "6"},
+        {41, vk::Down, 50, "9"}, {13, vk::Right, 13, "x"}, {13, vk::Down, 13, "0"}};
     for (auto [from, key, to, text] : moves) {
         ws.asked.clear();
         game.cellFocusedByPlayer(from);
@@ -25,7 +26,7 @@ TEST_F(GameTest, ArrowsWrapAtEachEdgeCommittingTheCellLeftOrKeepingTheFocusInACe
 }
 
 // A key in cell 5, which held "3", and in the given cell 2; then the player leaves cell 5. Lock and modifier keys
-// change nothing; the right Windows key, Space, letters and function keys clear the cell.
+// change nothing, and so does the left Windows key; the right one, Space, letters and function keys clear the cell.
 TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
 {
     const std::pair<int, char> keys[] = {{vk::Digit0 + 1, '1'},
@@ -36,6 +37,7 @@ TEST_F(GameTest, KeysWriteDigitsOrClearOpenCellsAndTheCommitStoresThem)
                                          {32, ' '},
                                          {'A', ' '},
                                          {vk::RightWindows, ' '},
+                                         {vk::LeftWindows, '3'},
                                          {vk::Shift, '3'},
                                          {vk::Control, '3'},
                                          {vk::NumLock, '3'}};

@@ -15,7 +15,8 @@ TEST_F(GameTest, TheCheckMarksOpenCellsThatClashInARowAColumnOrABox)
         {1, 11, 5, Answer::No, {}, "Vigila, contiene errores", ""},
         {30, 46, 5, Answer::Yes, {30, 46, 50}, "antes", "Error: se repite en la caja"},  // corner to corner
         {1, 73, 5, Answer::Yes, {1, 73, 50}, "antes", "Error: se repite en la columna"},
-        {3, 2, 2, Answer::Yes, {3, 50}, "antes", "Error: se repite en la fila y en la caja"},  // 2 is given: unmarked
+        // The given 7 of cell 80 is the clash in the row and the box, and stays unmarked.
+        {81, 9, 7, Answer::Yes, {9, 81, 50}, "antes", "Error: se repite en la fila, en la columna y en la caja"},
         {9, 1, 5, Answer::Yes, {1, 9, 50}, "antes", "Error: se repite en la fila"},
     };
     for (const auto& [typed, other, d, answer, marked, status, words] : cases) {

@@ -41,6 +41,12 @@ TEST_F(GameTest, SaveWritesThreeCrLfLinesWithTheCellBeingTypedAndLoadBringsThemB
     EXPECT_EQ(ws.cells[37].text, "");
     EXPECT_EQ(ws.checked, "x--");
     EXPECT_EQ(game.dificultadElegida, "f");
+
+    // A code of no level leaves the tick where it was.
+    game.medio_Click();
+    writeBytes(partida, crlf({"Facil 3", "F", puzzleLine(6)}));
+    game.cargar_sudoku_Click();
+    EXPECT_EQ(ws.checked, "-x-");
 }
 
 // In a system-wide install the player's own library of a level is read once it is there; and a load reads the saved
@@ -61,6 +67,7 @@ TEST_F(GameTest, ThePlayersOwnLibrariesAreReadOnceThereAndALoadReadsTheSavedGame
     // When the saved game beside the program and the player's own were written (0: not there), and which is loaded.
     const std::tuple<fs::path, int, int, fs::path> cases[] = {{folder.root, 0, 5, own},
                                                               {folder.root, 6, 5, folder.root / "game"},
+                                                              {folder.root, 5, 5, folder.root / "game"},
                                                               {folder.root, 5, 6, own},
                                                               {shared, 9, 5, own}};
     for (const auto& [data, beside, mine, loaded] : cases) {

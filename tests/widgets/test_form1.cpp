@@ -2,19 +2,22 @@
 // are not a move between cells, the Tab order, the toolbar and what screen readers are told.
 // SPDX-FileCopyrightText: 2026 Equipo de Cuadrix
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <set>
+
 #include "board/key_codes.h"
 #include "board/key_codes_qt.h"
 #include "tests/widgets/widget_fixture.h"
 
 using namespace Qt;
 
-static int code(int key, quint32 scan = 0, KeyboardModifiers modifiers = NoModifier)
+static int code(int key, quint32 scan = 0, KeyboardModifiers modifiers = NoModifier, quint32 native = 0)
 {
-    return virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers, scan, 0, 0));
+    return virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers, scan, native, 0));
 }
 
 // The digit row gives its digit by the key's place (X11 scan codes 10 to 19), whatever Qt calls the key; the keypad's
-// digits have codes of their own, its other keys none; AltGr is Alt, and Num Lock is a key the game tells apart.
+// digits have codes of their own, its other keys none; AltGr is Alt; each other key the game tells apart has a code of
+// its own, and the right Windows key is told from the left.
 TEST(KeyCodes, DigitsByTheirPlaceAndTheKeysTheGameTellsApart)
 {
     EXPECT_EQ(code(Key_Exclam, 10), '1');
@@ -23,7 +26,13 @@ TEST(KeyCodes, DigitsByTheirPlaceAndTheKeysTheGameTellsApart)
     EXPECT_EQ(code(Key_Home, 79, KeypadModifier), 0);  // keypad 7 with Num Lock off
     EXPECT_EQ(code(Key_Left), vk::Left);
     EXPECT_EQ(code(Key_AltGr), vk::Alt);
-    EXPECT_EQ(code(Key_NumLock), vk::NumLock);
+    EXPECT_EQ(code(Key_Meta, 134, NoModifier, 0xffec), vk::RightWindows);
+    std::set<int> codes;
+    for (int key : {Key_Left, Key_Up, Key_Right, Key_Down, Key_Return, Key_Shift, Key_Control, Key_Alt, Key_CapsLock,
+                    Key_Escape, Key_Menu, Key_NumLock, Key_Meta})
+        codes.insert(code(key));
+    EXPECT_EQ(codes.size(), 13u);
+    EXPECT_FALSE(codes.count(0));
 }
 
 // Keys write one character and an arrow commits.
@@ -39,11 +48,17 @@ TEST_F(WidgetTest, KeysWriteOneCharacterAnArrowCommits)
     EXPECT_EQ(form->game().tablero[1][3], 8);
 }
 
-// A paste leaves one character; a click commits and a refused entry keeps the focus; another window taking the focus
-// away is no commit.
+// The mouse opens a cell's own menu, the keyboard's menu key none; a paste leaves one character; a click commits and a
+// refused entry keeps the focus; another window taking the focus away is no commit.
 TEST_F(WidgetTest, APasteLeavesOneCharacterAClickCommitsAnotherWindowTakingTheFocusDoesNot)
 {
     click(open);
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, {}, {}), byMouse(QContextMenuEvent::Mouse, {}, {});
+    QApplication::sendEvent(form->Text1(open), &byKey);
+    EXPECT_FALSE(QApplication::activePopupWidget());
+    QApplication::sendEvent(form->Text1(open), &byMouse);
+    ASSERT_TRUE(QApplication::activePopupWidget());
+    QApplication::activePopupWidget()->close();
     QApplication::clipboard()->setText("xy");
     form->Text1(open)->paste();
     EXPECT_EQ(text(open), "x");

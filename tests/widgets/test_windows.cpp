@@ -119,6 +119,9 @@ TEST(HelpPlacement, WithNoRoomBesideTheMainWindowOverTheLeastOfTheBoardOnTheScre
     // With room on the right, just right of the main window, level with it.
     EXPECT_EQ(placeHelpWindow({730, 540}, {100, 50, 476, 600}, {110, 130, 450, 450}, {0, 0, 1600, 768}),
               QPoint(576, 50));
+    // With room on the left only, just left of it.
+    EXPECT_EQ(placeHelpWindow({730, 540}, {1000, 100, 476, 600}, {1010, 180, 450, 450}, {0, 30, 1600, 994}),
+              QPoint(270, 100));
 }
 
 // Enter presses the button with the focus: with no system-information program, its message, over the box; Esc presses
@@ -246,11 +249,11 @@ TEST_F(WidgetTest, EachWindowLooksAsRecorded)
     form->menuItem("reglas")->trigger();
     QString looks;
     QDebug out = QDebug(&looks).noquote();
-    // Each window's size and title, then each named part (one cell stands for the board): its place, font, picture's
-    // size and text.
+    // Each window's size and title, then each named part (the first and last cells stand for the board): its place,
+    // font, picture's size and text.
     for (QWidget* window : QWidgetList{form.get(), form->aboutBox(), form->helpWindow(), form->splash()}) {
         out << window->objectName() << window->size() << window->windowTitle() << "\n";
-        for (QWidget* w : window->findChildren<QWidget*>(QRegularExpression("^(?!qt_|Text1_(?!1$))."))) {
+        for (QWidget* w : window->findChildren<QWidget*>(QRegularExpression("^(?!qt_|Text1_(?!(1|81)$))."))) {
             const QSize picture = w->property("pixmap").value<QPixmap>().size();
             const QString text = w->property("text").toString();
             if (w->window() == window)
@@ -263,7 +266,7 @@ TEST_F(WidgetTest, EachWindowLooksAsRecorded)
             out << menu->text() << item->text() << item->shortcut().toString() << (item->isChecked() ? "ticked" : "")
                 << "\n";
     for (QAction* button : form->toolbar()->actions())
-        out << "Toolbar1" << button->iconText() << button->icon().availableSizes() << "\n";
+        out << "Toolbar1" << button->iconText() << button->toolTip() << button->icon().availableSizes() << "\n";
     out << "window icon" << QApplication::windowIcon().availableSizes() << "\n";  // every size the launcher has
     const std::string path = QT_TESTCASE_SOURCEDIR "/widgets/looks.txt",
                       seen = looks.replace("\n ", "\n").toStdString();
